@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+
+class GameHost;
+class SoundSink;
+
+// The whole of play, with no widget in it: the window forwards clicks, keys
+// and timer ticks here and afterwards shows what the getters say.
+class GameRules
+{
+public:
+    // Tuning of play, in pixels of the scene and of the train picture.
+    static constexpr int Seats = 10;
+    static constexpr int Lives = 5;
+    static constexpr int Bonus = 10;
+    static constexpr std::int16_t Grade = 1;
+    static constexpr double LocomotiveThreshold = 400.0;
+    static constexpr int TrainHome = 30;
+    static constexpr int SmokeStart = 420;
+    static constexpr int Step = 5;
+    static constexpr int StopLimit = 650;
+    static constexpr int TickMs = 100;
+
+    // Sound ids: the number n is NumberSoundBase + n.
+    static constexpr int NumberSoundBase = 100;
+    static constexpr int MissSound = 111;
+    static constexpr int DepartureSound = 112;
+
+    static constexpr int KeySpace = 32;
+    static constexpr int KeyEnter = 13;
+
+    // Top-left corner of each seat's monkey in the train picture; the first
+    // monkey sits in the locomotive's window, the tenth at the left end.
+    // Index 10 exists but is never used.
+    static constexpr std::array<int, Seats + 1> seatX{414, 358, 316, 275, 225, 183, 140, 90, 48, 7, 0};
+    static constexpr std::array<std::int16_t, Seats + 1> seatY{24, 23, 26, 26, 23, 26, 26, 23, 26, 26, 0};
+
+    enum class State {
+        Waiting,   // no game runs
+        Asking,    // a number is shown, monkeys board
+        Departing, // a correct train drives off; the departure timer runs
+    };
+
+    GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed);
+
+    // What the player does.
+    void Picbeg_Click();
+    void PicV_Click();
+    void Pichp_Click();
+    void Picboy_Click();
+    void Pictrain_MouseDown(double x);
+    void Form_KeyDown(int keyCode);
+    void Timer1_Timer();
+
+    // Game state.
+    State state() const { return m_state; }
+    bool playing() const { return m_state != State::Waiting; }
+    int boarded() const { return m_boarded; }
+    int numIdx() const { return m_numIdx; }
+    int lifeIdx() const { return m_lifeIdx; }
+    std::int32_t score() const { return m_score; }
+    bool soundOn() const { return m_soundOn; }
+
+    // What the window shows.
+    bool timerEnabled() const { return m_state == State::Departing; }
+    int numberShown() const { return m_numberShown; } // 0 until the first question
+    bool scoreShown() const { return m_scoreShown; }  // false until the first game
+    bool lifeMarkerVisible(int index) const { return m_lifeMarkers.at(index); }
+    bool trainVisible() const { return m_trainVisible; }
+    int trainLeft() const { return m_trainLeft; }
+    int paintedSeats() const { return m_paintedSeats; } // seats 0..n-1 carry a monkey
+    bool smokeVisible() const { return m_smokeVisible; }
+    int smokeLeft() const { return m_smokeLeft; }
+    bool monkeyGroupVisible() const { return m_monkeyGroupVisible; }
+    bool monkeyGroupEnabled() const { return m_monkeyGroupEnabled; }
+
+    // Draws an index 0..9 uniformly; the number asked is the index + 1.
+    static int drawNumIdx(std::mt19937 &generator);
+
+private:
+    void NewQuestion();
+    void LoseLife();
+    void GameOver();
+    void Depart();
+    void unloadTrain();
+
+    SoundSink &m_sound;
+    GameHost &m_host;
+    std::mt19937 m_generator;
+
+    State m_state = State::Waiting;
+    int m_boarded = 0;
+    int m_numIdx = 0;
+    int m_lifeIdx = 0;
+    std::int32_t m_score = 0;
+    bool m_soundOn = true;
+
+    int m_numberShown = 0;
+    bool m_scoreShown = false;
+    std::array<bool, Lives> m_lifeMarkers{};
+    bool m_trainVisible = false;
+    int m_trainLeft = TrainHome;
+    int m_paintedSeats = 0;
+    bool m_smokeVisible = false;
+    int m_smokeLeft = 416; // as designed, until the first departure
+    bool m_monkeyGroupVisible = false;
+    bool m_monkeyGroupEnabled = true;
+};

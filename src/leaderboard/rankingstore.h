@@ -1,0 +1,37 @@
+#pragma once
+
+#include "leaderboard/rankingtable.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The thin layer between the ranking table and the disk.
+class RankingStore
+{
+public:
+    enum class ReadResult {
+        Read,       // the table was filled from the file
+        Missing,    // there is no file: the caller creates a fresh one
+        Unreadable, // a file is there but cannot be read: leave it alone
+    };
+
+    // The ranking file beside the executable (spath ends with a separator);
+    // when that folder cannot be written and holds no ranking file, the
+    // player's data folder instead.
+    static QString resolvePath(const QString &spath, std::int16_t grd);
+
+    explicit RankingStore(QString path);
+
+    const QString &path() const { return m_path; }
+
+    // Reads at most what ten bounded lines need.
+    ReadResult read(RankingTable &table) const;
+
+    // Writes the table as a whole new file, atomically; false when the old
+    // file (if any) is left as it was.
+    bool write(const RankingTable &table) const;
+
+private:
+    QString m_path;
+};
