@@ -1,0 +1,52 @@
+# make run   installs what is missing, builds and starts the game
+# make test  the same set-up, then every test headless, also under ASan/UBSan
+# make bench start-up, memory, idle CPU, sound latency and departure timing
+# make fuzz  fuzzes the ranking file reader (FUZZ_SECONDS, default 300)
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
+TEST_ENV = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8
+# Leaks inside the system's font and GL libraries are theirs, not ours.
+SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+          LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+          UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all setup build run test test-asan bench fuzz clean
+
+all: build
+
+setup:
+	@./tools/setup build
+
+build: setup
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build build -j$(JOBS)
+
+run: build
+	./build/kobu
+
+test:
+	@./tools/setup build test
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build build -j$(JOBS)
+	cd build && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+	./tools/fuzz 10
+
+test-asan:
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
+	@cmake --build build-asan -j$(JOBS)
+	cd build-asan && $(TEST_ENV) $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
+
+bench:
+	@./tools/setup build bench
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake --build build -j$(JOBS) --target kobu benchmarks
+	./bench/run build
+
+fuzz:
+	@./tools/setup build test
+	./tools/fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build build-asan build-fuzz
