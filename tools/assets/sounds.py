@@ -1,0 +1,266 @@
+"""The sounds of the game: ten spoken numbers, the miss, the departing train and the fanfare.
+Everything is made here: the numbers are spoken by espeak-ng, the rest is synthesised, and the
+RIFF WAVE files are written chunk by chunk so that each keeps its intended layout."""
+
+import math
+import os
+import random
+import struct
+import subprocess
+import tempfile
+import wave
+
+from common import asset_path, write_if_changed
+
+# ---------------------------------------------------------------------------------------------
+# RIFF WAVE writing.
+
+
+def chunk(tag, payload):
+    data = tag + struct.pack("<I", len(payload)) + payload
+    return data + (b"\0" if len(payload) % 2 else b"")
+
+
+def riff_wave(chunks):
+    body = b"WAVE" + b"".join(chunks)
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def fmt_pcm8(rate, with_cbsize):
+    payload = struct.pack("<HHIIHH", 1, 1, rate, rate, 1, 8)
+    if with_cbsize:
+        payload += struct.pack("<H", 0)
+    return chunk(b"fmt ", payload)
+
+
+def fact(samples):
+    return chunk(b"fact", struct.pack("<I", samples))
+
+
+def to_u8(samples):
+    """Floats in -1..1 to 8-bit unsigned PCM, rounded, without dither."""
+    return bytes(max(0, min(255, 128 + round(s * 127))) for s in samples)
+
+
+def pcm8_wave(samples, rate, fmt18, with_fact):
+    data = to_u8(samples)
+    chunks = [fmt_pcm8(rate, fmt18)]
+    if with_fact:
+        chunks.append(fact(len(data)))
+    chunks.append(chunk(b"data", data))
+    return riff_wave(chunks)
+
+
+def read_chunks(blob):
+    assert blob[:4] == b"RIFF" and blob[8:12] == b"WAVE"
+    pos, out = 12, []
+    while pos + 8 <= len(blob):
+        tag, size = blob[pos:pos + 4], struct.unpack("<I", blob[pos + 4:pos + 8])[0]
+        out.append((tag, blob[pos + 8:pos + 8 + size]))
+        pos += 8 + size + (size & 1)
+    return out
+
+
+def save_wave(name, blob):
+    write_if_changed(asset_path("sounds", name), blob)
+
+
+# ---------------------------------------------------------------------------------------------
+# Spoken numbers.
+
+# Length of each number in seconds, as the game's catalogue gives them.
+NUMBER_LENGTHS = [0.50, 0.50, 0.67, 0.71, 0.75, 0.58, 0.67, 0.51, 0.59, 0.65]
+VOICE = "cmn+f2"      # Mandarin; digits make espeak-ng read them as Chinese numbers
+SPEED = 120           # words per minute: a little slower than espeak-ng's 175
+PITCH = 62            # a bit higher than the default 50: friendlier
+RATE = 22050
+
+
+def speak(n, tmpdir):
+    phonemes = subprocess.run(["espeak-ng", "-q", "-x", "-v", VOICE, str(n)], check=True,
+                              capture_output=True, text=True).stdout
+    if "(en)" in phonemes or "(" in phonemes:
+        raise SystemExit(f"espeak-ng does not read {n} as Mandarin: {phonemes!r}")
+    path = os.path.join(tmpdir, f"{n}.wav")
+    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(SPEED), "-p", str(PITCH), "-w", path, str(n)],
+                   check=True)
+    with wave.open(path, "rb") as w:
+        assert w.getnchannels() == 1 and w.getsampwidth() == 2 and w.getframerate() == RATE
+        raw = w.readframes(w.getnframes())
+    return [v / 32768 for v in struct.unpack(f"<{len(raw) // 2}h", raw)]
+
+
+def trim(samples, threshold=0.02, keep_before=0.02, keep_after=0.04):
+    loud = [i for i, v in enumerate(samples) if abs(v) >= threshold]
+    start = max(0, loud[0] - int(keep_before * RATE))
+    end = min(len(samples), loud[-1] + int(keep_after * RATE))
+    out = samples[start:end]
+    fade = int(0.01 * RATE)
+    for i in range(min(fade, len(out))):
+        out[i] *= i / fade
+        out[-1 - i] *= i / fade
+    return out
+
+
+def rms(samples):
+    return math.sqrt(sum(v * v for v in samples) / len(samples))
+
+
+def make_numbers():
+    with tempfile.TemporaryDirectory() as tmp:
+        spoken = [trim(speak(n, tmp)) for n in range(1, 11)]
+    # Equally loud: the same RMS level for each, as high as the loudest peak allows.
+    level = min(0.97 * rms(s) / max(abs(v) for v in s) for s in spoken)
+    for n, (s, length) in enumerate(zip(spoken, NUMBER_LENGTHS), start=1):
+        gain = level / rms(s)
+        s = [v * gain for v in s]
+        lead = int(0.01 * RATE)
+        total = max(int(length * RATE), len(s) + lead)
+        s = [0.0] * lead + s + [0.0] * (total - len(s) - lead)
+        save_wave(f"number-{n:02d}.wav", pcm8_wave(s, RATE, fmt18=True, with_fact=True))
+
+
+# ---------------------------------------------------------------------------------------------
+# Synthesised sounds.
+
+
+def envelope(t, length, attack, release):
+    if t < 0 or t >= length:
+        return 0.0
+    a = min(1.0, t / attack) if attack else 1.0
+    r = min(1.0, (length - t) / release) if release else 1.0
+    return a * r
+
+
+def make_miss():
+    """Two soft falling tones, like a gentle 'uh-oh'."""
+    rate, n = 22050, 9952
+    notes = [(0.000, 0.19, 494.0, 466.0), (0.200, 0.25, 392.0, 370.0)]
+    out = [0.0] * n
+    for start, length, f0, f1 in notes:
+        phase = 0.0
+        for i in range(int(length * rate)):
+            t = i / rate
+            f = f0 + (f1 - f0) * t / length
+            phase += 2 * math.pi * f / rate
+            env = envelope(t, length, 0.012, 0.10) * math.exp(-2.5 * t)
+            v = math.sin(phase) + 0.22 * math.sin(2 * phase) + 0.06 * math.sin(3 * phase)
+            j = int(start * rate) + i
+            if j < n:
+                out[j] += 0.42 * env * v
+    save_wave("miss.wav", pcm8_wave(out, rate, fmt18=False, with_fact=False))
+
+
+def make_departure():
+    """A toy train leaving: two whistle toots, chugging that speeds up, fading away."""
+    rate = 11025
+    n = int(10.35 * rate)
+    rng = random.Random(112)
+    out = [0.0] * n
+
+    # Whistle: a bright major chord with a little vibrato and breath.
+    def whistle(start, length, level):
+        freqs = (587.3, 740.0, 880.0)
+        phases = [0.0, 0.0, 0.0]
+        lp = 0.0
+        for i in range(int(length * rate)):
+            t = i / rate
+            env = envelope(t, length, 0.04, 0.09) * level
+            vib = 1 + 0.006 * math.sin(2 * math.pi * 5.5 * t)
+            v = 0.0
+            for k, f in enumerate(freqs):
+                phases[k] += 2 * math.pi * f * vib / rate
+                v += math.sin(phases[k]) + 0.15 * math.sin(2 * phases[k])
+            lp += 0.3 * ((rng.random() * 2 - 1) - lp)
+            j = int(start * rate) + i
+            if j < n:
+                out[j] += env * (v / 3.3 + 0.12 * lp)
+
+    whistle(0.05, 0.42, 0.55)
+    whistle(0.62, 0.85, 0.55)
+
+    # Chugging: bursts of filtered noise whose pace rises from about 1.5 to 7 per second.
+    t = 1.25
+    beat = 0
+    while t < 10.35:
+        progress = (t - 1.25) / 9.1
+        rate_hz = 1.5 + 5.5 * progress ** 0.8
+        strong = beat % 2 == 0
+        length = min(0.22, 0.55 / rate_hz)
+        lp = bp = 0.0
+        for i in range(int(length * rate)):
+            tt = i / rate
+            env = (1 - math.exp(-tt / 0.004)) * math.exp(-tt / (length * 0.35))
+            x = rng.random() * 2 - 1
+            lp += 0.35 * (x - lp)
+            bp += 0.5 * (lp - bp)
+            v = (lp - bp) * 2.2 + bp * 0.8
+            j = int(t * rate) + i
+            if j < n:
+                out[j] += env * v * (0.75 if strong else 0.5)
+        beat += 1
+        t += 1 / rate_hz
+
+    # The train goes away: louder at first, fading out over the last seconds.
+    for i in range(n):
+        tt = i / rate
+        fade = 1.0 if tt < 5.5 else max(0.0, 1 - (tt - 5.5) / 4.85) ** 1.5
+        out[i] = max(-1.0, min(1.0, out[i] * fade))
+    save_wave("departure.wav", pcm8_wave(out, rate, fmt18=False, with_fact=True))
+
+
+def make_fanfare(tmpdir):
+    """A short cheerful fanfare in C major, encoded as Microsoft ADPCM by sox."""
+    rate = 22050
+    total = 2.12
+    n = int(total * rate)
+    out = [0.0] * n
+    notes = [  # start, length, frequencies
+        (0.00, 0.14, [392.0]), (0.15, 0.14, [523.25]), (0.30, 0.14, [659.25]),
+        (0.45, 0.30, [783.99]), (0.78, 0.14, [659.25]),
+        (0.93, 1.15, [523.25, 659.25, 783.99, 1046.5]),
+    ]
+    for start, length, freqs in notes:
+        for f in freqs:
+            phase = 0.0
+            for i in range(int(length * rate)):
+                t = i / rate
+                env = envelope(t, length, 0.015, 0.06 if length < 0.5 else 0.5)
+                vib = 1 + (0.005 * math.sin(2 * math.pi * 5 * t) if length > 0.5 else 0)
+                phase += 2 * math.pi * f * vib / rate
+                bright = 0.55 * math.exp(-t * 3)
+                v = math.sin(phase) + (0.35 + bright) * math.sin(2 * phase) + \
+                    (0.2 + bright * 0.6) * math.sin(3 * phase) + 0.08 * math.sin(4 * phase)
+                j = int(start * rate) + i
+                if j < n:
+                    out[j] += 0.3 * env * v / math.sqrt(len(freqs))
+    peak = max(abs(v) for v in out)
+    out = [0.85 * v / peak for v in out]
+    src = os.path.join(tmpdir, "fanfare16.wav")
+    with wave.open(src, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(struct.pack(f"<{n}h", *(round(v * 32767) for v in out)))
+    dst = os.path.join(tmpdir, "fanfare-adpcm.wav")
+    subprocess.run(["sox", "-D", "-V1", src, "-e", "ms-adpcm", dst], check=True)
+    with open(dst, "rb") as f:
+        encoded = dict(read_chunks(f.read()))
+    fmt = encoded[b"fmt "]
+    tag, channels, srate, _, block_align, bits = struct.unpack("<HHIIHH", fmt[:16])
+    assert (tag, channels, srate, block_align, bits) == (2, 1, rate, 512, 4), fmt
+    info = chunk(b"LIST", b"INFO" + chunk(b"INAM", b"Leaderboard fanfare\0")
+                 + chunk(b"ISFT", b"kobu tools/make-assets\0"))
+    disp_text = chunk(b"DISP", struct.pack("<I", 1) + "排行榜".encode("gbk") + b"\0")
+    disp_unicode = chunk(b"DISP", struct.pack("<I", 13) + "排行榜".encode("utf-16-le") + b"\0\0")
+    blob = riff_wave([chunk(b"fmt ", fmt), chunk(b"fact", struct.pack("<I", n)),
+                      chunk(b"data", encoded[b"data"]), info, disp_text, disp_unicode])
+    save_wave("leaderboard.wav", blob)
+
+
+def build():
+    make_numbers()
+    make_miss()
+    make_departure()
+    with tempfile.TemporaryDirectory() as tmp:
+        make_fanfare(tmp)
