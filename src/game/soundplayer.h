@@ -1,0 +1,97 @@
+#pragma once
+
+#include "soundsink.h"
+
+#include <QByteArrayView>
+#include <QTimer>
+
+#include <SDL.h>
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <vector>
+
+// Samples ready for the device, in its format.
+struct DecodedSound
+{
+    std::vector<Uint8> bytes;
+};
+
+// Keeps SDL's audio subsystem up for as long as it lives.
+class SdlAudioSubsystem
+{
+public:
+    SdlAudioSubsystem();
+    ~SdlAudioSubsystem();
+    SdlAudioSubsystem(const SdlAudioSubsystem &) = delete;
+    SdlAudioSubsystem &operator=(const SdlAudioSubsystem &) = delete;
+
+    bool isUp() const { return m_up; }
+
+private:
+    bool m_up;
+};
+
+// One open output device fed from SDL's queue. The queue copies what it is
+// given, so no memory of ours is read by the audio thread.
+class AudioDevice
+{
+public:
+    // Empty when no device can be opened.
+    static std::optional<AudioDevice> open();
+
+    ~AudioDevice();
+    AudioDevice(AudioDevice &&other) noexcept;
+    AudioDevice &operator=(AudioDevice &&) = delete;
+    AudioDevice(const AudioDevice &) = delete;
+    AudioDevice &operator=(const AudioDevice &) = delete;
+
+    const SDL_AudioSpec &spec() const { return m_spec; }
+
+    // Drops whatever is waiting and starts these samples instead.
+    void replaceQueue(const DecodedSound &sound);
+    void pause();
+    bool isRunning() const;
+    std::size_t queuedBytes() const;
+    int millisecondsFor(std::size_t bytes) const;
+
+private:
+    AudioDevice(SDL_AudioDeviceID id, const SDL_AudioSpec &spec);
+
+    SDL_AudioDeviceID m_id;
+    SDL_AudioSpec m_spec;
+};
+
+// The game's only sound output: one sound at a time, a new one cuts off the
+// old, and every failure (no device, a bad or missing sound) is silence.
+class SoundPlayer : public SoundSink
+{
+public:
+    SoundPlayer();
+    SoundPlayer(const SoundPlayer &) = delete;
+    SoundPlayer &operator=(const SoundPlayer &) = delete;
+
+    void PlayWav(int id) override;
+
+    bool hasDevice() const { return m_device.has_value(); }
+    // Only while a sound plays does the device run.
+    bool isPlaying() const;
+    // What of the current sound the device has not taken yet.
+    std::size_t pendingBytes() const;
+    // Empty without a device.
+    std::optional<SDL_AudioSpec> deviceSpec() const;
+
+    // A whole WAVE image converted to the target format; empty if it cannot
+    // be decoded or converted.
+    static std::optional<DecodedSound> decode(QByteArrayView wav, const SDL_AudioSpec &target);
+
+private:
+    const std::optional<DecodedSound> &sound(int id);
+    void pauseWhenDrained();
+
+    SdlAudioSubsystem m_audio;
+    std::optional<AudioDevice> m_device;
+    std::map<int, std::optional<DecodedSound>> m_sounds;
+    QTimer m_endOfSound;
+};
