@@ -1,0 +1,52 @@
+#include "help/helpwindow.h"
+
+#include <QLabel>
+#include <QStringList>
+
+namespace {
+
+const QSize ClientSize(331, 239);
+const QRect TextRect(16, 16, 297, 201);
+
+// The window opens at the same place on the screen wherever the game
+// window stands; the place is kept in twips, 15 to the pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr int LeftTwips = 2200;
+constexpr int TopTwips = 2000;
+
+constexpr int pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+const QString Caption = QStringLiteral("帮助");
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget &gameWindow)
+    : SecondaryWindow(gameWindow, QStringLiteral("Form3"), Caption, ClientSize)
+{
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(TextRect);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+}
+
+QString HelpWindow::helpText()
+{
+    const QString crLf = QStringLiteral("\r\n");
+    return QStringLiteral("游戏目的：帮助儿童学习数数。") + crLf + crLf
+        + QStringList{QStringLiteral("游戏方法：点击三角按钮开始游戏，跟"),
+                      QStringLiteral("据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"),
+                      QStringLiteral("点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。"),
+                      QStringLiteral("也可以敲空格键让小猴上火车，敲回车键让火车开。")}
+              .join(QString());
+}
+
+void HelpWindow::load()
+{
+    move(pixels(LeftTwips), pixels(TopTwips));
+    Label1->setText(helpText());
+}

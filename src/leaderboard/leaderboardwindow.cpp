@@ -1,0 +1,144 @@
+#include "leaderboard/leaderboardwindow.h"
+
+#include "game/chinesefont.h"
+#include "game/soundsink.h"
+#include "leaderboard/rankingstore.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <utility>
+
+namespace {
+
+const QSize ClientSize(358, 319);
+
+const QRect HeadingRect(24, 16, 217, 25);
+const QRect NameBoxRect(24, 40, 225, 25);
+const QRect ConfirmRect(272, 40, 41, 25);
+
+constexpr int NameLeft = 24;
+constexpr int NameWidth = 81;
+constexpr int ScoreLeft = 152;
+constexpr int ScoreWidth = 89;
+constexpr int RowHeight = 25;
+constexpr int FirstRowTop = 80;
+constexpr int RowPitch = 24;
+
+constexpr qreal HeadingPointSize = 9;
+const QColor HeadingColour(255, 0, 0);
+
+constexpr int OpeningSound = 113;
+
+const QString Caption = QStringLiteral("排行榜");
+const QString RankedHeading = QStringLiteral("恭喜恭喜!您上榜了。您的大名:");
+const QString NotRankedHeading = Caption;
+const QString SaveFailedHeading = QStringLiteral("保存失败，请再试一次。");
+const QString ConfirmCaption = QStringLiteral("确认");
+
+QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width, int row)
+{
+    auto *label = new QLabel(window);
+    label->setObjectName(objectName);
+    label->setGeometry(left, FirstRowTop + RowPitch * row, width, RowHeight);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Names are typed by players: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString spath)
+    : SecondaryWindow(gameWindow, QStringLiteral("Form2"), Caption, ClientSize)
+    , m_sound(sound)
+    , m_spath(std::move(spath))
+{
+    // Created in tab order: the name box takes the focus first.
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(NameBoxRect);
+
+    for (int i = 0; i < Ranking::Entries; ++i) {
+        m_rows[i].score = rowLabel(this, QStringLiteral("Label2_%1").arg(i), ScoreLeft, ScoreWidth, i);
+        m_rows[i].name = rowLabel(this, QStringLiteral("Label1_%1").arg(i), NameLeft, NameWidth, i);
+    }
+
+    Labt = new QLabel(this);
+    Labt->setObjectName(QStringLiteral("Labt"));
+    Labt->setGeometry(HeadingRect);
+    Labt->setFont(songTiBold(HeadingPointSize));
+    Labt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette red = Labt->palette();
+    red.setColor(QPalette::WindowText, HeadingColour);
+    Labt->setPalette(red);
+
+    Command1 = new QPushButton(ConfirmCaption, this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(ConfirmRect);
+
+    connect(Text1, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
+    connect(Command1, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
+}
+
+void LeaderboardWindow::load()
+{
+    m_rankFile = RankingStore::resolvePath(m_spath, grd);
+    readTable();
+    showEntry(m_rankPos != Ranking::NotRanked);
+    showTable();
+    m_sound.PlayWav(OpeningSound);
+}
+
+void LeaderboardWindow::readTable()
+{
+    const RankingStore store(m_rankFile);
+    switch (store.read(m_table)) {
+    case RankingStore::ReadResult::Missing:
+        // A first game always ranks first, whatever its score; a fresh file
+        // that cannot be written changes nothing for this game.
+        m_table = Ranking::freshTable();
+        store.write(m_table);
+        m_rankPos = 0;
+        return;
+    case RankingStore::ReadResult::Unreadable:
+        // The file may still hold scores: keep it, play on a fresh table.
+        m_table = Ranking::freshTable();
+        break;
+    case RankingStore::ReadResult::Read:
+        break;
+    }
+    m_rankPos = Ranking::rankOf(m_table, fcount);
+}
+
+void LeaderboardWindow::showEntry(bool ranked)
+{
+    Labt->setText(ranked ? RankedHeading : NotRankedHeading);
+    Text1->clear();
+    Text1->setVisible(ranked);
+    Command1->setVisible(ranked);
+    if (ranked)
+        Text1->setFocus();
+}
+
+void LeaderboardWindow::showTable()
+{
+    for (int i = 0; i < Ranking::Entries; ++i) {
+        m_rows[i].name->setText(m_table[i].name);
+        m_rows[i].score->setText(QString::number(m_table[i].score));
+    }
+}
+
+void LeaderboardWindow::confirm()
+{
+    const QString name = Text1->text();
+    if (name.isEmpty() || m_rankPos == Ranking::NotRanked)
+        return;
+    if (!RankingStore(m_rankFile).write(Ranking::inserted(m_table, m_rankPos, name, fcount))) {
+        // The name stays in the box, so the player can simply try again.
+        Labt->setText(SaveFailedHeading);
+        return;
+    }
+    close();
+}

@@ -1,0 +1,46 @@
+#include "game/secondarywindow.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+#include <QWindow>
+
+SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName, const QString &caption,
+                                 QSize clientSize)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint)
+    , m_gameWindow(gameWindow)
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+}
+
+void SecondaryWindow::setVisible(bool visible)
+{
+    // A show while already open must not load the window a second time.
+    if (visible && !isVisible()) {
+        m_gameWindow.setEnabled(false);
+        stayAboveGameWindow();
+        load();
+    }
+    QWidget::setVisible(visible);
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent *event)
+{
+    m_gameWindow.setEnabled(true);
+    event->accept();
+}
+
+void SecondaryWindow::stayAboveGameWindow()
+{
+    QWindow *const owner = m_gameWindow.windowHandle();
+    if (!owner)
+        return;
+    create();
+    windowHandle()->setTransientParent(owner);
+}
