@@ -1,0 +1,23 @@
+#include "game/chinesefont.h"
+#include "game/gamewindow.h"
+#include "game/soundplayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include <random>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kobu"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/kobu.svg")));
+    installChineseFontSubstitutes();
+
+    SoundPlayer sound;
+    GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
+                    std::random_device{}());
+    game.show();
+    return QApplication::exec();
+}
