@@ -1,0 +1,149 @@
+// Plays one correct answer in the real game window and times the departure
+// that follows: every tick of the departure timer against the ideal schedule,
+// and the CPU time used during the departure and while waiting afterwards.
+// Prints its figures, then one PASS or MISS line per target; exits non-zero
+// only when the departure could not be measured.
+
+#include "game/chinesefont.h"
+#include "game/gamewindow.h"
+#include "game/soundplayer.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+constexpr std::uint32_t Seed = 1;
+constexpr int ExpectedTicks = 125;
+constexpr std::chrono::milliseconds Interval(GameRules::TickMs);
+constexpr double DurationTolerance = 0.01;
+constexpr double MaxLatenessMs = 10.0;
+constexpr std::chrono::milliseconds IdleWait = 10s;
+constexpr double MaxIdleCpuMs = 10.0;
+constexpr std::chrono::milliseconds DepartureTimeout = 30s;
+
+double milliseconds(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// User plus system time of every thread of this process.
+double cpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+void verdict(bool pass, const char *name, double measured, const char *unit, const char *target)
+{
+    std::printf("%s  %-32s %10.3f %-3s  target %s\n", pass ? "PASS" : "MISS", name, measured, unit, target);
+}
+
+int fail(const char *why)
+{
+    std::fprintf(stderr, "bench_departure: %s\n", why);
+    return 1;
+}
+
+void runEventLoopFor(std::chrono::milliseconds wait)
+{
+    QEventLoop loop;
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    installChineseFontSubstitutes();
+    // No game ends here, but a ranking file would go to a throwaway folder.
+    const QTemporaryDir rankingFolder;
+    SoundPlayer sound;
+    GameWindow game(sound, rankingFolder.path() + QLatin1Char('/'), Seed);
+    game.show();
+    if (!QTest::qWaitForWindowExposed(&game))
+        return fail("the game window was not shown");
+
+    auto *timer = game.findChild<QTimer *>(QStringLiteral("Timer1"));
+    auto *startButton = game.findChild<QWidget *>(QStringLiteral("Picbeg"));
+    auto *monkeys = game.findChild<QWidget *>(QStringLiteral("Picboy"));
+    if (!timer || !startButton || !monkeys)
+        return fail("a control is missing");
+
+    QTest::mouseClick(startButton, Qt::LeftButton);
+    const int wanted = game.rules().numIdx() + 1;
+    for (int i = 0; i < wanted; ++i)
+        QTest::mouseClick(monkeys, Qt::LeftButton);
+    if (game.rules().boarded() != wanted)
+        return fail("the monkeys did not board");
+    // Let the spoken count end, as a player would before sending the train.
+    runEventLoopFor(1s);
+
+    std::vector<Clock::time_point> ticks;
+    QEventLoop departure;
+    // Connected after the game's own handler, so a tick is stamped once handled.
+    QObject::connect(timer, &QTimer::timeout, &departure, [&] {
+        ticks.push_back(Clock::now());
+        if (!game.rules().timerEnabled())
+            departure.quit();
+    });
+    QTimer::singleShot(DepartureTimeout, &departure, &QEventLoop::quit);
+
+    const double cpuStart = cpuMs();
+    const auto start = Clock::now();
+    QTest::keyClick(game.focusWidget() ? game.focusWidget() : &game, Qt::Key_Return);
+    const auto handled = Clock::now();
+    if (!game.rules().timerEnabled())
+        return fail("the train did not leave");
+    departure.exec();
+    const double cpuDeparture = cpuMs() - cpuStart;
+    if (game.rules().timerEnabled())
+        return fail("the train did not come back in time");
+
+    const double cpuIdleStart = cpuMs();
+    runEventLoopFor(IdleWait);
+    const double cpuIdle = cpuMs() - cpuIdleStart;
+
+    // Tick k is due k intervals after Enter was pressed.
+    std::vector<double> lateness;
+    for (std::size_t k = 0; k < ticks.size(); ++k)
+        lateness.push_back(milliseconds(ticks[k] - (start + Interval * int(k + 1))));
+    const double worst = *std::max_element(lateness.begin(), lateness.end());
+    const double earliest = *std::min_element(lateness.begin(), lateness.end());
+    const double nominalMs = milliseconds(Interval * ExpectedTicks);
+    const double durationMs = milliseconds(ticks.back() - start);
+
+    std::printf("Departure of the train (number asked %d, %zu ticks of %lld ms)\n", wanted, ticks.size(),
+                static_cast<long long>(Interval.count()));
+    std::printf("  Enter handled in                 %10.3f ms\n", milliseconds(handled - start));
+    std::printf("  duration, Enter to train back    %10.3f ms (nominal %.0f ms)\n", durationMs, nominalMs);
+    std::printf("  tick lateness worst / earliest   %10.3f / %.3f ms\n", worst, earliest);
+    std::printf("  CPU during the departure         %10.3f ms\n", cpuDeparture);
+    std::printf("  CPU over %lld s waiting afterwards %8.3f ms\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(IdleWait).count()), cpuIdle);
+
+    verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", double(ticks.size()), "", "= 125");
+    verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration", durationMs,
+            "ms", "12500 ms within 1%");
+    verdict(worst <= MaxLatenessMs, "worst tick lateness", worst, "ms", "<= 10 ms");
+    verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s after departure", cpuIdle, "ms", "< 10 ms");
+    return 0;
+}
