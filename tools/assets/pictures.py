@@ -187,39 +187,41 @@ def draw_monkey_group():
 
 # ---------------------------------------------------------------------------------------------
 def draw_life_marker():
-    s = 16
-    c = Canvas(s, s, MARKER_SKY)
-    c.circle(8, 8, 7.3, (196, 40, 120))
-    c.circle(8, 8, 6.4, (240, 90, 160))
-    c.circle(7.2, 7.2, 5.0, (255, 128, 188))
-    c.circle(6.4, 6.2, 3.0, (255, 170, 212))
-    c.circle(5.6, 5.2, 1.5, WHITE)
+    c = Canvas(16, 16, MARKER_SKY)
+    c.circle(8, 8, 7.0, (200, 44, 124))
+    c.circle(8, 8, 6.1, (240, 90, 160))
+    c.circle(7.3, 7.3, 4.8, (255, 128, 188))
+    c.circle(6.5, 6.3, 2.9, (255, 170, 212))
+    c.circle(5.7, 5.3, 1.4, WHITE)
     return c.result()
 
 
 def draw_smoke():
+    """Two puffs: a fresh, denser one on the right (towards the chimney, which is to the lower
+    right of the cloud) and an older, bigger one that has drifted back and up."""
     w, h, k = 60, 30, 8
-    img = Image.new("RGB", (w * k, h * k), HILL)
-    layer = Image.new("L", (w * k, h * k), 0)
-    shadow = Image.new("L", (w * k, h * k), 0)
-    d, ds = ImageDraw.Draw(layer), ImageDraw.Draw(shadow)
-    # Two puffs: a small one that has drifted back (left) and a bigger fresh one (right).
     puffs = [
-        [(13, 19, 6.5), (19, 15, 7.5), (24, 20, 5.5), (8.5, 21, 4.5)],
-        [(37, 16, 9), (46, 11, 8.5), (52, 17, 6.5), (43, 20, 7.5), (31, 20, 6)],
+        [(8, 19, 4.2), (13.5, 14, 7.2), (21.5, 10.5, 8.0), (27.5, 16.5, 6.2), (17, 19.5, 6.0)],
+        [(37.5, 18.5, 5.5), (44.5, 15.5, 7.5), (51.5, 19.5, 5.6), (46, 22.5, 5.2), (40.5, 23, 4.4)],
     ]
+    shape = Image.new("L", (w * k, h * k), 0)
+    lit = Image.new("L", (w * k, h * k), 0)
+    d, dl = ImageDraw.Draw(shape), ImageDraw.Draw(lit)
     for puff in puffs:
         for x, y, r in puff:
             d.ellipse([(x - r) * k, (y - r) * k, (x + r) * k, (y + r) * k], fill=255)
-            ds.ellipse([(x - r + 1.6) * k, (y - r + 2.2) * k, (x + r + 0.4) * k, (y + r + 0.6) * k], fill=255)
-    layer = layer.filter(ImageFilter.GaussianBlur(k * 0.6))
-    body = Image.new("RGB", img.size, (214, 222, 232))
-    light = Image.new("RGB", img.size, WHITE)
-    # Lighter on the upper left: a white layer over the grey, offset up-left.
-    hi = ImageChops.offset(layer, -int(1.5 * k), -int(2 * k))
-    hi = ImageChops.multiply(hi, layer)
-    body.paste(light, (0, 0), hi)
-    img.paste(body, (0, 0), layer)
+            # The upper left of every ball catches the light.
+            dl.ellipse([(x - r * 0.95) * k, (y - r * 0.98) * k, (x + r * 0.55) * k, (y + r * 0.45) * k], fill=255)
+    shape = shape.filter(ImageFilter.GaussianBlur(k * 0.45))
+    lit = ImageChops.multiply(lit.filter(ImageFilter.GaussianBlur(k * 1.2)), shape)
+    # Keep the outermost pixels plain green, so the cloud has no visible box.
+    frame = Image.new("L", shape.size, 0)
+    ImageDraw.Draw(frame).rectangle([k, k, (w - 1) * k - 1, (h - 1) * k - 1], fill=255)
+    shape = ImageChops.multiply(shape, frame)
+    img = Image.new("RGB", shape.size, HILL)
+    body = Image.new("RGB", shape.size, (206, 216, 226))
+    body.paste(Image.new("RGB", shape.size, WHITE), (0, 0), lit)
+    img.paste(body, (0, 0), shape)
     return img.resize((w, h), Image.Resampling.BOX)
 
 
@@ -244,70 +246,139 @@ def draw_button(symbol):
 
 
 # ---------------------------------------------------------------------------------------------
+def shifted(mask, dx, dy):
+    out = Image.new("L", mask.size, 0)
+    out.paste(mask, (round(dx), round(dy)))
+    return out
+
+
 def draw_scene():
     w, h, k = 600, 450, 4
     c = Canvas(w, h, SKY, scale=k)
     rng = random.Random(102)
+    size = c.img.size
 
-    # Sun and clouds (away from the life markers at the top centre).
-    c.circle(548, 52, 30, (255, 236, 150))
-    c.circle(548, 52, 24, (255, 214, 64))
-    for cx, cy, s in ((150, 92, 1.0), (405, 62, 1.25), (520, 140, 0.8)):
-        for dx, dy, r in ((-22, 4, 12), (-8, -6, 16), (10, -3, 14), (24, 5, 10), (0, 6, 13)):
-            c.circle(cx + dx * s, cy + dy * s, r * s, WHITE)
-
-    # Hills with a lit slope on the left and a shaded slope on the right.
-    def hill_mask(cx, top, rx, bottom=260):
-        m = Image.new("L", c.img.size, 0)
-        ImageDraw.Draw(m).ellipse([(cx - rx) * k, top * k, (cx + rx) * k, (top + 2 * (bottom - top)) * k], fill=255)
-        return m
+    # Masks of the hills extend M pixels beyond each side of the picture, so that the slopes
+    # of hills that run off the picture do not end in a seam at its edge.
+    M = 60 * k
 
     def paint(mask, col):
-        c.img.paste(col, (0, 0), mask)
+        c.img.paste(col, (0, 0), mask.crop((M, M, M + size[0], M + size[1])))
 
-    far = [(80, 138, 150), (300, 150, 170), (520, 128, 150)]
-    for cx, top, rx in far:
-        paint(hill_mask(cx, top, rx), (112, 204, 120))
-    near = [(-10, 160, 150), (230, 168, 170), (470, 150, 180)]
-    for cx, top, rx in near:
-        m = hill_mask(cx, top, rx)
+    def ellipse_mask(x0, y0, x1, y1):
+        m = Image.new("L", (size[0] + 2 * M, size[1] + 2 * M), 0)
+        ImageDraw.Draw(m).ellipse([x0 * k + M, y0 * k + M, x1 * k - 1 + M, y1 * k - 1 + M], fill=255)
+        return m
+
+    # Sky: the catalogue's colour at the top, a little paler towards the horizon.
+    for y in range(40, 220):
+        c.rect(0, y, w, y + 1, lerp(SKY, (222, 244, 255), ((y - 40) / 180) ** 1.3))
+
+    # A smiling sun in the upper right, and clouds away from the life markers (top centre).
+    sx, sy = 540, 58
+    for i in range(12):
+        ang = i * math.pi / 6 + math.pi / 12
+        c.line([(sx + 34 * math.cos(ang), sy + 34 * math.sin(ang)),
+                (sx + 44 * math.cos(ang), sy + 44 * math.sin(ang))], (255, 206, 60), 4)
+    c.circle(sx, sy, 28, (255, 200, 40))
+    c.circle(sx - 2, sy - 2, 25, (255, 222, 70))
+    c.arc(sx - 15, sy - 12, sx - 3, sy + 0, 200, 340, (200, 110, 20), 2.2)
+    c.arc(sx + 3, sy - 12, sx + 15, sy + 0, 200, 340, (200, 110, 20), 2.2)
+    c.arc(sx - 12, sy - 6, sx + 12, sy + 15, 20, 160, (200, 110, 20), 2.6)
+    c.circle(sx - 16, sy + 7, 4, (255, 170, 90))
+    c.circle(sx + 16, sy + 7, 4, (255, 170, 90))
+
+    def cloud(cx, cy, s):
+        shade_col = (226, 236, 246)
+        for dx, dy, r in ((-24, 6, 11), (-9, -4, 15), (9, -8, 17), (25, 3, 12), (3, 7, 13), (-14, 8, 10)):
+            c.circle(cx + dx * s, cy + dy * s + 1.5 * s, r * s, shade_col)
+        for dx, dy, r in ((-24, 6, 11), (-9, -4, 15), (9, -8, 17), (25, 3, 12), (3, 7, 13), (-14, 8, 10)):
+            c.circle(cx + dx * s - 0.6 * s, cy + dy * s - 0.8 * s, (r - 1.4) * s, WHITE)
+        c.rect(cx - 26 * s, cy + 6 * s, cx + 28 * s, cy + 17 * s, shade_col, radius=5.5 * s)
+        c.rect(cx - 25 * s, cy + 5 * s, cx + 27 * s, cy + 15.5 * s, WHITE, radius=5 * s)
+
+    cloud(178, 78, 1.0)
+    cloud(392, 52, 1.2)
+    cloud(282, 132, 0.75)
+
+    # Far hills, pale with distance.
+    for x0, y0, x1 in ((-120, 128, 260), (150, 146, 470), (350, 118, 720)):
+        paint(ellipse_mask(x0, y0, x1, y0 + 260), (132, 212, 134))
+    # Near hills: the sun (upper right) lights their right slopes; the left slopes lie in shade.
+    for x0, y0, x1 in ((-170, 150, 200), (130, 162, 400), (340, 142, 760)):
+        m = ellipse_mask(x0, y0, x1, y0 + 230)
         paint(m, HILL)
-        lit = ImageChops.subtract(m, ImageChops.offset(m, int(9 * k), int(7 * k)))
-        paint(lit, (86, 206, 96))
-        dark = ImageChops.subtract(m, ImageChops.offset(m, int(-12 * k), int(4 * k)))
-        paint(dark, (0, 142, 48))
-    # The meadow in front, plain hill green wherever the train and the smoke pass.
-    c.rect(0, 212, w, 330, HILL)
-    meadow = Image.new("L", c.img.size, 0)
-    ImageDraw.Draw(meadow).ellipse([-200 * k, 196 * k, 800 * k, 600 * k], fill=255)
-    paint(meadow, HILL)
+        paint(ImageChops.subtract(m, shifted(m, -26 * k, 10 * k)), (64, 202, 84))
+        paint(ImageChops.subtract(m, shifted(m, 22 * k, 8 * k)), (0, 146, 50))
+        paint(ImageChops.subtract(m, shifted(m, 0, 3 * k)), (120, 220, 120))
+    # The meadow in front, plain hill green wherever the train and its smoke pass.
+    meadow = ellipse_mask(-900, 194, 1500, 1200)
+    paint(meadow, (118, 212, 110))
+    paint(shifted(meadow, 0, 2 * k), HILL)
+    c.rect(0, 246, w, 330, HILL)
 
-    # Flowers in the meadow where nothing passes over them.
-    for _ in range(26):
-        x = rng.uniform(4, 404)
-        y = rng.uniform(214, 248)
-        col = rng.choice([(255, 255, 255), (255, 230, 70), (255, 150, 200)])
+    # Trees and flowers in the meadow, where neither train nor smoke passes over them.
+    def tree(x, base, s):
+        c.rect(x - 3 * s, base - 16 * s, x + 3 * s, base, (140, 92, 48), radius=1.5 * s)
+        for dx, dy, r, col in ((0, -28, 14, (0, 128, 44)), (-7, -22, 10, (0, 128, 44)),
+                               (8, -21, 10, (0, 128, 44)), (-2, -30, 11, (30, 160, 60)),
+                               (-5, -33, 5, (90, 196, 96))):
+            c.circle(x + dx * s, base + dy * s, r * s, col)
+        for dx, dy in ((-6, -25), (6, -28), (1, -20)):
+            c.circle(x + dx * s, base + dy * s, 1.8 * s, (236, 60, 60))
+
+    tree(66, 236, 1.0)
+    tree(300, 224, 0.8)
+    spots = []
+    while len(spots) < 34:
+        x, y = rng.uniform(6, 594), rng.uniform(208, 246)
+        if x > 404 and y > 211:
+            continue
+        if any(abs(x - u) < 12 and abs(y - v) < 8 for u, v in spots):
+            continue
+        if abs(x - 66) < 18 and y < 240 or abs(x - 300) < 15 and y < 228:
+            continue
+        spots.append((x, y))
+    for i, (x, y) in enumerate(spots):
+        if i % 3 == 2:   # a tuft of grass
+            for dx, tip in ((-2.2, -5.5), (0, -7), (2.2, -5.5)):
+                c.line([(x + dx * 0.4, y), (x + dx, y + tip)], (0, 140, 48), 1.1)
+            continue
+        col = ((255, 255, 255), (255, 226, 60), (255, 140, 196))[i % 3]
+        c.line([(x, y), (x, y + 4)], (0, 130, 44), 0.9)
         for a in range(5):
-            ang = a * 2 * math.pi / 5
-            c.circle(x + 1.6 * math.cos(ang), y + 1.6 * math.sin(ang), 1.2, col)
-        c.circle(x, y, 0.9, (250, 180, 40))
+            ang = a * 2 * math.pi / 5 - math.pi / 2
+            c.circle(x + 1.7 * math.cos(ang), y + 1.7 * math.sin(ang), 1.3, col)
+        c.circle(x, y, 1.0, (250, 170, 30))
 
-    # Railway: rail on top of a grey bed with sleepers.
-    c.rect(0, 330, w, 343, (150, 150, 156))
+    # Railway: the rail on a grey bed with sleepers.
+    c.rect(0, 330, w, 343, (156, 156, 162))
+    for _ in range(260):
+        x, y = rng.uniform(0, w), rng.uniform(336, 342)
+        c.circle(x, y, rng.uniform(0.5, 1.0), rng.choice([(128, 128, 136), (184, 184, 190)]))
     for x in range(-6, w, 24):
-        c.rect(x, 335, x + 14, 342, (112, 96, 84))
-    c.rect(0, 330, w, 331, (228, 230, 236))
-    c.rect(0, 331, w, 334, (176, 178, 188))
-    c.rect(0, 334, w, 335, (100, 100, 110))
+        c.rect(x, 335, x + 14, 342, (118, 100, 86), radius=1)
+        c.rect(x, 335, x + 14, 336.5, (140, 122, 106))
+    c.rect(0, 330, w, 331, (232, 234, 240))
+    c.rect(0, 331, w, 334, (178, 180, 192))
+    c.rect(0, 334, w, 335, (96, 96, 108))
+    c.rect(0, 342, w, 343, (120, 112, 100))
 
     # Ground with pebbles.
     c.rect(0, 343, w, h, GROUND)
-    for _ in range(120):
-        x, y = rng.uniform(0, w), rng.uniform(348, 446)
-        rx, ry = rng.uniform(2, 6), rng.uniform(1.5, 3.5)
-        base = rng.choice([(170, 135, 88), (156, 122, 80), (182, 148, 100)])
+    pebbles = []
+    while len(pebbles) < 90:
+        x, y = rng.uniform(4, w - 4), rng.uniform(350, 446)
+        if any(abs(x - u) < 14 and abs(y - v) < 8 for u, v in pebbles):
+            continue
+        pebbles.append((x, y))
+    for x, y in pebbles:
+        rx = rng.uniform(2.2, 5.5)
+        ry = rx * rng.uniform(0.55, 0.75)
+        base = rng.choice([(168, 132, 86), (156, 120, 78), (176, 142, 96)])
+        c.ellipse(x - rx, y - ry + 1, x + rx, y + ry + 1, (184, 148, 98))
         c.ellipse(x - rx, y - ry, x + rx, y + ry, base)
-        c.ellipse(x - rx * 0.6, y - ry * 0.8, x + rx * 0.2, y - ry * 0.1, shade(base, 1.18))
+        c.ellipse(x - rx * 0.55, y - ry * 0.75, x + rx * 0.15, y - ry * 0.1, shade(base, 1.2))
     return c.result()
 
 
