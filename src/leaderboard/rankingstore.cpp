@@ -1,0 +1,75 @@
+#include "leaderboard/rankingstore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <utility>
+
+namespace {
+
+// The same test a rewrite faces: can a new file be made in this folder?
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("kobu.XXXXXX")));
+    return probe.open();
+}
+
+bool opensForReading(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+QString RankingStore::resolvePath(const QString &spath, std::int16_t grd)
+{
+    const QString besideExecutable = spath + Ranking::fileName(grd);
+    if (QFileInfo::exists(besideExecutable) || canCreateFilesIn(spath))
+        return besideExecutable;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
+        + Ranking::fileName(grd);
+}
+
+RankingStore::RankingStore(QString path)
+    : m_path(std::move(path))
+{
+}
+
+RankingStore::ReadResult RankingStore::read(RankingTable &table) const
+{
+    if (!QFileInfo::exists(m_path))
+        return ReadResult::Missing;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ReadResult::Unreadable;
+    const QByteArray bytes = file.read(Ranking::MaxFileBytes);
+    if (file.error() != QFileDevice::NoError)
+        return ReadResult::Unreadable;
+    Ranking::parseInto(table, bytes);
+    return ReadResult::Read;
+}
+
+bool RankingStore::write(const RankingTable &table) const
+{
+    // A file that cannot be read may still hold scores: never replace it.
+    if (QFileInfo::exists(m_path) && !opensForReading(m_path))
+        return false;
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return false;
+    // QSaveFile writes a new file beside the old one and renames it over,
+    // so a crash or a full disk never leaves a cut table behind.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    // Unbuffered, so a short write (a full disk) shows here: a buffered
+    // flush lets it pass, and commit would rename a cut file into place.
+    const QByteArray bytes = Ranking::render(table);
+    if (file.write(bytes) != bytes.size())
+        file.cancelWriting();
+    return file.commit();
+}

@@ -24,6 +24,15 @@ namespace Ranking {
 inline constexpr int Entries = 10;
 inline constexpr int NotRanked = -1;
 
+// Reading is bounded, so a huge or binary file costs neither memory nor time:
+// at most ten lines, each at most MaxLineBytes bytes before its LF.
+inline constexpr int MaxLineBytes = 4096;
+inline constexpr int MaxFileBytes = Entries * (MaxLineBytes + 1);
+
+// The longest name (in UTF-16 units) whose line still fits MaxLineBytes.
+// Longer names are cut when inserted, and do not read from a file.
+inline constexpr int MaxNameLength = 1000;
+
 // "kobu" + grade + ".tmp"
 QString fileName(std::int16_t grd);
 
