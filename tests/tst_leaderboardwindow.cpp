@@ -227,6 +227,9 @@ void tst_LeaderboardWindow::confirm_data()
     QTest::newRow("Latin, button") << QStringLiteral("Zoe") << true << insertedAtRank4("Zoe,40\r\n");
     QTest::newRow("Chinese") << QStringLiteral("小明") << false << insertedAtRank4(XiaoMingBytes + ",40\r\n");
     QTest::newRow("blanks kept as typed") << QStringLiteral(" a b ") << true << insertedAtRank4(" a b ,40\r\n");
+    QTest::newRow("longer than the file keeps")
+        << QString(Ranking::MaxNameLength + 1, QLatin1Char('x')) << false
+        << insertedAtRank4(QByteArray(Ranking::MaxNameLength, 'x') + ",40\r\n");
 }
 
 void tst_LeaderboardWindow::confirm()
@@ -240,6 +243,7 @@ void tst_LeaderboardWindow::confirm()
     board.open(40);
     board.enterName(name, withButton);
 
+    QCOMPARE(board.nameBox()->text(), name.left(Ranking::MaxNameLength));
     const bool saved = !name.isEmpty();
     QCOMPARE(board.window.isVisible(), !saved);
     QCOMPARE(board.game.isEnabled(), saved);

@@ -59,6 +59,8 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(NameBoxRect);
+    // Not one character more than the file keeps, so what is typed is saved.
+    Text1->setMaxLength(Ranking::MaxNameLength);
 
     for (int i = 0; i < Ranking::Entries; ++i) {
         m_rows[i].score = rowLabel(this, QStringLiteral("Label2_%1").arg(i), ScoreLeft, ScoreWidth, i);
