@@ -92,11 +92,17 @@ def draw_train():
     c.rect(cx0 - 0.5, cy0 + 1, cx1 + 1.5, cy0 + 2, (110, 112, 130))
     # Cab roof.
     c.rect(lx0, LOCO_TOP, lx0 + 48, LOCO_TOP + 6, LOCO_ROOF, radius=2.5)
+    c.rect(cx0 + 1, cy0 + 9, cx1, cy0 + 11.5, LOCO_BODY)
+    # Gold bands round the boiler.
+    for bx in (453, 464):
+        c.rect(bx, 30.6, bx + 2, LOCO_BOTTOM, (255, 196, 40))
     # Lamp at the front.
-    c.circle(lx1 - 3, 38, 3.2, (255, 236, 120))
-    c.circle(lx1 - 3.6, 37.4, 1.2, WHITE)
-    # Chassis and buffer.
+    c.circle(lx1 - 4.5, 40, 3.4, (255, 236, 120))
+    c.circle(lx1 - 5.1, 39.4, 1.3, WHITE)
+    # Chassis, and a yellow cowcatcher at the front.
     c.rect(lx0, 62, lx1 + 1, 65, (60, 60, 74))
+    c.polygon([(lx1 - 9, 62), (lx1 + 1, 62), (lx1 + 1, 72.5), (lx1 - 1, 72.5)], (120, 80, 20))
+    c.polygon([(lx1 - 8, 62.8), (lx1 + 0.3, 62.8), (lx1 + 0.3, 71.3), (lx1 - 1.5, 71.3)], (255, 200, 40))
     window(c, LOCO_WINDOW[0], LOCO_WINDOW[1], LOCO_WINDOW[2], LOCO_WINDOW[3], LOCO_DARK)
     return c.result()
 
@@ -197,31 +203,32 @@ def draw_life_marker():
 
 
 def draw_smoke():
-    """Two puffs: a fresh, denser one on the right (towards the chimney, which is to the lower
-    right of the cloud) and an older, bigger one that has drifted back and up."""
+    """Two puffs: a fresh, dense one on the right (towards the chimney, which is to the lower
+    right of the cloud) and an older, bigger and thinner one that has drifted back and up."""
     w, h, k = 60, 30, 8
-    puffs = [
-        [(8, 19, 4.2), (13.5, 14, 7.2), (21.5, 10.5, 8.0), (27.5, 16.5, 6.2), (17, 19.5, 6.0)],
-        [(37.5, 18.5, 5.5), (44.5, 15.5, 7.5), (51.5, 19.5, 5.6), (46, 22.5, 5.2), (40.5, 23, 4.4)],
+    puffs = [  # balls (x, y, r), opacity
+        ([(8, 19, 4.2), (13.5, 14, 7.2), (21.5, 10.5, 8.0), (27.5, 16.5, 6.2), (17, 19.5, 6.0)], 0.88),
+        ([(37.5, 18.5, 5.5), (44.5, 15.5, 7.5), (51.5, 19.5, 5.6), (46, 22.5, 5.2), (40.5, 23, 4.4)], 1.0),
     ]
-    shape = Image.new("L", (w * k, h * k), 0)
-    lit = Image.new("L", (w * k, h * k), 0)
-    d, dl = ImageDraw.Draw(shape), ImageDraw.Draw(lit)
-    for puff in puffs:
-        for x, y, r in puff:
+    # Keep the outermost pixels plain green, so the cloud has no visible box.
+    frame = Image.new("L", (w * k, h * k), 0)
+    ImageDraw.Draw(frame).rectangle([k, k, (w - 1) * k - 1, (h - 1) * k - 1], fill=255)
+    img = Image.new("RGB", frame.size, HILL)
+    for balls, opacity in puffs:
+        shape = Image.new("L", frame.size, 0)
+        lit = Image.new("L", frame.size, 0)
+        d, dl = ImageDraw.Draw(shape), ImageDraw.Draw(lit)
+        for x, y, r in balls:
             d.ellipse([(x - r) * k, (y - r) * k, (x + r) * k, (y + r) * k], fill=255)
             # The upper left of every ball catches the light.
-            dl.ellipse([(x - r * 0.95) * k, (y - r * 0.98) * k, (x + r * 0.55) * k, (y + r * 0.45) * k], fill=255)
-    shape = shape.filter(ImageFilter.GaussianBlur(k * 0.45))
-    lit = ImageChops.multiply(lit.filter(ImageFilter.GaussianBlur(k * 1.2)), shape)
-    # Keep the outermost pixels plain green, so the cloud has no visible box.
-    frame = Image.new("L", shape.size, 0)
-    ImageDraw.Draw(frame).rectangle([k, k, (w - 1) * k - 1, (h - 1) * k - 1], fill=255)
-    shape = ImageChops.multiply(shape, frame)
-    img = Image.new("RGB", shape.size, HILL)
-    body = Image.new("RGB", shape.size, (206, 216, 226))
-    body.paste(Image.new("RGB", shape.size, WHITE), (0, 0), lit)
-    img.paste(body, (0, 0), shape)
+            dl.ellipse([(x - r * 0.95) * k, (y - r * 0.98) * k, (x + r * 0.55) * k, (y + r * 0.45) * k],
+                       fill=255)
+        shape = shape.filter(ImageFilter.GaussianBlur(k * 0.45))
+        lit = ImageChops.multiply(lit.filter(ImageFilter.GaussianBlur(k * 1.2)), shape)
+        shape = ImageChops.multiply(shape, frame).point(lambda v: round(v * opacity))
+        body = Image.new("RGB", frame.size, (196, 204, 214))
+        body.paste(Image.new("RGB", frame.size, (250, 251, 252)), (0, 0), lit)
+        img.paste(body, (0, 0), shape)
     return img.resize((w, h), Image.Resampling.BOX)
 
 

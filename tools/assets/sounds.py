@@ -166,46 +166,53 @@ def make_departure():
         for i in range(int(length * rate)):
             t = i / rate
             env = envelope(t, length, 0.04, 0.09) * level
-            vib = 1 + 0.006 * math.sin(2 * math.pi * 5.5 * t)
+            # The pitch slides up into place at the start of each toot.
+            vib = (1 + 0.006 * math.sin(2 * math.pi * 5.5 * t)) * (1 - 0.04 * math.exp(-t / 0.03))
             v = 0.0
             for k, f in enumerate(freqs):
                 phases[k] += 2 * math.pi * f * vib / rate
                 v += math.sin(phases[k]) + 0.15 * math.sin(2 * phases[k])
-            lp += 0.3 * ((rng.random() * 2 - 1) - lp)
+            lp += 0.2 * ((rng.random() * 2 - 1) - lp)
             j = int(start * rate) + i
             if j < n:
-                out[j] += env * (v / 3.3 + 0.12 * lp)
+                out[j] += env * (v / 3.3 + 0.06 * lp)
 
     whistle(0.05, 0.42, 0.55)
     whistle(0.62, 0.85, 0.55)
 
-    # Chugging: bursts of filtered noise whose pace rises from about 1.5 to 7 per second.
-    t = 1.25
+    # Chugging: soft puffs of low, filtered noise with a little thump, whose pace rises from
+    # about 1.5 to 7 per second; every other puff is weaker, as with a real engine.
+    low = 1 - math.exp(-2 * math.pi * 900 / rate)
+    t = 1.3
     beat = 0
     while t < 10.35:
-        progress = (t - 1.25) / 9.1
-        rate_hz = 1.5 + 5.5 * progress ** 0.8
-        strong = beat % 2 == 0
-        length = min(0.22, 0.55 / rate_hz)
-        lp = bp = 0.0
+        progress = (t - 1.3) / 9.05
+        pace = 1.5 + 5.5 * progress ** 0.8
+        level = 0.95 if beat % 2 == 0 else 0.6
+        length = min(0.24, 0.6 / pace)
+        l1 = l2 = hp = 0.0
+        phase = 0.0
         for i in range(int(length * rate)):
             tt = i / rate
-            env = (1 - math.exp(-tt / 0.004)) * math.exp(-tt / (length * 0.35))
+            env = (1 - math.exp(-tt / 0.006)) * math.exp(-tt / (length * 0.3))
             x = rng.random() * 2 - 1
-            lp += 0.35 * (x - lp)
-            bp += 0.5 * (lp - bp)
-            v = (lp - bp) * 2.2 + bp * 0.8
+            l1 += low * (x - l1)
+            l2 += low * (l1 - l2)
+            hp += 0.08 * (l2 - hp)
+            phase += 2 * math.pi * (95 - 30 * tt / length) / rate
+            thump = math.sin(phase) * math.exp(-tt / 0.03)
             j = int(t * rate) + i
             if j < n:
-                out[j] += env * v * (0.75 if strong else 0.5)
+                out[j] += level * (env * (l2 - hp) * 2.6 + 0.35 * thump)
         beat += 1
-        t += 1 / rate_hz
+        t += 1 / pace
 
     # The train goes away: louder at first, fading out over the last seconds.
+    peak = max(abs(v) for v in out)
     for i in range(n):
         tt = i / rate
         fade = 1.0 if tt < 5.5 else max(0.0, 1 - (tt - 5.5) / 4.85) ** 1.5
-        out[i] = max(-1.0, min(1.0, out[i] * fade))
+        out[i] *= 0.9 / peak * fade
     save_wave("departure.wav", pcm8_wave(out, rate, fmt18=False, with_fact=True))
 
 
