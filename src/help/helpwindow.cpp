@@ -21,6 +21,18 @@ constexpr int pixels(int twips)
 
 const QString Caption = QStringLiteral("帮助");
 
+// The aim, an empty line, then how to play as one paragraph.
+QString helpText()
+{
+    const QString crLf = QStringLiteral("\r\n");
+    return QStringLiteral("游戏目的：帮助儿童学习数数。") + crLf + crLf
+        + QStringList{QStringLiteral("游戏方法：点击三角按钮开始游戏，跟"),
+                      QStringLiteral("据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"),
+                      QStringLiteral("点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。"),
+                      QStringLiteral("也可以敲空格键让小猴上火车，敲回车键让火车开。")}
+              .join(QString());
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget &gameWindow)
@@ -32,17 +44,6 @@ HelpWindow::HelpWindow(QWidget &gameWindow)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-}
-
-QString HelpWindow::helpText()
-{
-    const QString crLf = QStringLiteral("\r\n");
-    return QStringLiteral("游戏目的：帮助儿童学习数数。") + crLf + crLf
-        + QStringList{QStringLiteral("游戏方法：点击三角按钮开始游戏，跟"),
-                      QStringLiteral("据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"),
-                      QStringLiteral("点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。"),
-                      QStringLiteral("也可以敲空格键让小猴上火车，敲回车键让火车开。")}
-              .join(QString());
 }
 
 void HelpWindow::load()
