@@ -30,6 +30,22 @@ std::size_t frameBytes(const SDL_AudioSpec &spec)
     return std::size_t(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
 }
 
+// What the default device plays natively, asked once by opening it briefly;
+// the sounds are converted to it once, exactly, rather than by SDL's
+// streaming converter on the audio thread.
+std::optional<SDL_AudioSpec> deviceFormat()
+{
+    SDL_AudioSpec preferred{};
+    preferred.freq = DeviceFrequency;
+    preferred.format = DeviceFormat;
+    preferred.channels = DeviceChannels;
+    preferred.samples = DevicePeriodFrames;
+    const std::optional<AudioDevice> probe = AudioDevice::open(preferred, AudioDevice::Fit::Native);
+    if (!probe)
+        return std::nullopt;
+    return probe->spec();
+}
+
 } // namespace
 
 SdlAudioSubsystem::SdlAudioSubsystem()
@@ -45,22 +61,17 @@ SdlAudioSubsystem::~SdlAudioSubsystem()
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-std::optional<AudioDevice> AudioDevice::open()
+std::optional<AudioDevice> AudioDevice::open(const SDL_AudioSpec &wanted, Fit fit)
 {
-    SDL_AudioSpec wanted{};
-    wanted.freq = DeviceFrequency;
-    wanted.format = DeviceFormat;
-    wanted.channels = DeviceChannels;
-    wanted.samples = DevicePeriodFrames;
+    SDL_AudioSpec request = wanted;
     // No callback: SDL feeds the device from its own queue.
+    request.callback = nullptr;
     SDL_AudioSpec obtained{};
-    // The device keeps its native format; sounds are converted once, exactly,
-    // rather than by SDL's streaming converter on the audio thread.
-    const SDL_AudioDeviceID id =
-        SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &request, &obtained,
+                                                     fit == Fit::Exact ? 0 : SDL_AUDIO_ALLOW_ANY_CHANGE);
     if (id == 0)
         return std::nullopt;
-    return AudioDevice(id, obtained);
+    return AudioDevice(id, fit == Fit::Exact ? wanted : obtained);
 }
 
 AudioDevice::AudioDevice(SDL_AudioDeviceID id, const SDL_AudioSpec &spec)
@@ -73,6 +84,13 @@ AudioDevice::AudioDevice(AudioDevice &&other) noexcept
     : m_id(std::exchange(other.m_id, 0))
     , m_spec(other.m_spec)
 {
+}
+
+AudioDevice &AudioDevice::operator=(AudioDevice &&other) noexcept
+{
+    std::swap(m_id, other.m_id);
+    std::swap(m_spec, other.m_spec);
+    return *this;
 }
 
 AudioDevice::~AudioDevice()
@@ -88,16 +106,6 @@ void AudioDevice::replaceQueue(const DecodedSound &sound)
     SDL_PauseAudioDevice(m_id, 0);
 }
 
-void AudioDevice::pause()
-{
-    SDL_PauseAudioDevice(m_id, 1);
-}
-
-bool AudioDevice::isRunning() const
-{
-    return SDL_GetAudioDeviceStatus(m_id) == SDL_AUDIO_PLAYING;
-}
-
 std::size_t AudioDevice::queuedBytes() const
 {
     return SDL_GetQueuedAudioSize(m_id);
@@ -110,26 +118,21 @@ int AudioDevice::millisecondsFor(std::size_t bytes) const
 }
 
 SoundPlayer::SoundPlayer()
-    : m_device(m_audio.isUp() ? AudioDevice::open() : std::nullopt)
+    : m_format(m_audio.isUp() ? deviceFormat() : std::nullopt)
 {
     m_endOfSound.setSingleShot(true);
-    QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { pauseWhenDrained(); });
+    QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
 }
 
 void SoundPlayer::PlayWav(int id)
 {
-    if (!m_device)
+    if (!m_format)
         return;
     const std::optional<DecodedSound> &decoded = sound(id);
-    if (!decoded)
+    if (!decoded || !ensureDeviceOpen())
         return;
     m_device->replaceQueue(*decoded);
     m_endOfSound.start(m_device->millisecondsFor(decoded->bytes.size()) + EndOfSoundSlackMs);
-}
-
-bool SoundPlayer::isPlaying() const
-{
-    return m_device && m_device->isRunning();
 }
 
 std::size_t SoundPlayer::pendingBytes() const
@@ -139,9 +142,7 @@ std::size_t SoundPlayer::pendingBytes() const
 
 std::optional<SDL_AudioSpec> SoundPlayer::deviceSpec() const
 {
-    if (!m_device)
-        return std::nullopt;
-    return m_device->spec();
+    return m_format;
 }
 
 const std::optional<DecodedSound> &SoundPlayer::sound(int id)
@@ -152,11 +153,19 @@ const std::optional<DecodedSound> &SoundPlayer::sound(int id)
     QFile file(QStringLiteral(":/wav/%1").arg(id));
     std::optional<DecodedSound> decoded;
     if (file.open(QIODevice::ReadOnly))
-        decoded = decode(file.readAll(), m_device->spec());
+        decoded = decode(file.readAll(), *m_format);
     return m_sounds.emplace(id, std::move(decoded)).first->second;
 }
 
-void SoundPlayer::pauseWhenDrained()
+bool SoundPlayer::ensureDeviceOpen()
+{
+    // Reopened in the format the sounds were decoded for, so the cache holds.
+    if (!m_device)
+        m_device = AudioDevice::open(*m_format, AudioDevice::Fit::Exact);
+    return m_device.has_value();
+}
+
+void SoundPlayer::closeWhenDrained()
 {
     // A device running late, or a busy event loop, can leave some of the
     // sound still queued: look again when that part should be done.
@@ -165,8 +174,9 @@ void SoundPlayer::pauseWhenDrained()
         m_endOfSound.start(m_device->millisecondsFor(left) + EndOfSoundSlackMs);
         return;
     }
-    // An unpaused SDL device runs its thread even with nothing to play.
-    m_device->pause();
+    // Even paused, an SDL device wakes its thread every period; closed, the
+    // waiting game costs nothing.
+    m_device.reset();
 }
 
 std::optional<DecodedSound> SoundPlayer::decode(QByteArrayView wav, const SDL_AudioSpec &target)

@@ -38,12 +38,17 @@ private:
 class AudioDevice
 {
 public:
-    // Empty when no device can be opened.
-    static std::optional<AudioDevice> open();
+    enum class Fit {
+        Exact,  // SDL converts if the hardware differs
+        Native, // the device's own format, as near to the wanted one as it allows
+    };
+
+    // The default device; empty when none can be opened.
+    static std::optional<AudioDevice> open(const SDL_AudioSpec &wanted, Fit fit);
 
     ~AudioDevice();
     AudioDevice(AudioDevice &&other) noexcept;
-    AudioDevice &operator=(AudioDevice &&) = delete;
+    AudioDevice &operator=(AudioDevice &&other) noexcept;
     AudioDevice(const AudioDevice &) = delete;
     AudioDevice &operator=(const AudioDevice &) = delete;
 
@@ -51,8 +56,6 @@ public:
 
     // Drops whatever is waiting and starts these samples instead.
     void replaceQueue(const DecodedSound &sound);
-    void pause();
-    bool isRunning() const;
     std::size_t queuedBytes() const;
     int millisecondsFor(std::size_t bytes) const;
 
@@ -74,9 +77,9 @@ public:
 
     void PlayWav(int id) override;
 
-    bool hasDevice() const { return m_device.has_value(); }
-    // Only while a sound plays does the device run.
-    bool isPlaying() const;
+    bool hasDevice() const { return m_format.has_value(); }
+    // The device is open only while a sound plays.
+    bool isPlaying() const { return m_device.has_value(); }
     // What of the current sound the device has not taken yet.
     std::size_t pendingBytes() const;
     // Empty without a device.
@@ -88,9 +91,12 @@ public:
 
 private:
     const std::optional<DecodedSound> &sound(int id);
-    void pauseWhenDrained();
+    bool ensureDeviceOpen();
+    void closeWhenDrained();
 
     SdlAudioSubsystem m_audio;
+    // The device's own format, found once at start; empty means silence.
+    const std::optional<SDL_AudioSpec> m_format;
     std::optional<AudioDevice> m_device;
     std::map<int, std::optional<DecodedSound>> m_sounds;
     QTimer m_endOfSound;

@@ -1,0 +1,233 @@
+// How quickly a sound starts, and what the player costs while the game waits.
+// Run with SDL_AUDIODRIVER=dummy or with the machine's own device.
+
+#include "game/soundplayer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int Plays = 50;
+constexpr int SilentStarts = 10;
+constexpr int DecodeRounds = 20;
+constexpr int FirstSound = 101;
+constexpr int LastSound = 113;
+constexpr int ShortSound = 111;
+constexpr int LongSound = 112;
+constexpr int IdleSeconds = 3;
+constexpr int LatencyTargetMs = 25;
+constexpr double IdleCpuTargetMs = 1.0;
+constexpr std::chrono::microseconds PollStep{50};
+constexpr std::chrono::seconds GiveUpAfter{2};
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+}
+
+struct Spread
+{
+    double median;
+    double worst;
+};
+
+Spread spreadOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.back()};
+}
+
+// One summary line in the form bench/run collects.
+void verdict(bool met, const char *name, double valueMs, const char *relation, double targetMs)
+{
+    std::printf("%s  %-32s %10.3f ms   target %s %g ms\n", met ? "PASS" : "MISS", name, valueMs, relation,
+                targetMs);
+}
+
+QByteArray embedded(int id)
+{
+    QFile file(QStringLiteral(":/wav/%1").arg(id));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void runEventLoopFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A sound is decoded once, at its first play, on the UI thread.
+void reportDecoding(const SDL_AudioSpec &device)
+{
+    int slowestId = FirstSound;
+    Spread slowest{0.0, 0.0};
+    for (int id = FirstSound; id <= LastSound; ++id) {
+        const QByteArray wav = embedded(id);
+        std::vector<double> times;
+        for (int round = 0; round < DecodeRounds; ++round) {
+            const Clock::time_point start = Clock::now();
+            if (!SoundPlayer::decode(wav, device))
+                std::printf("  sound %d does not decode\n", id);
+            times.push_back(millisecondsSince(start));
+        }
+        const Spread spread = spreadOf(times);
+        if (spread.median > slowest.median) {
+            slowest = spread;
+            slowestId = id;
+        }
+    }
+    std::printf("decode, slowest sound (%d):     median %7.3f ms, worst %7.3f ms\n", slowestId,
+                slowest.median, slowest.worst);
+}
+
+// From PlayWav until the device has taken the first samples of the new sound;
+// empty if it never does.
+std::optional<double> startLatency(SoundPlayer &player, int id, std::size_t fullSize,
+                                   std::vector<double> &callTimes)
+{
+    const Clock::time_point start = Clock::now();
+    player.PlayWav(id);
+    callTimes.push_back(millisecondsSince(start));
+    while (player.pendingBytes() >= fullSize && Clock::now() - start < GiveUpAfter)
+        std::this_thread::sleep_for(PollStep);
+    if (player.pendingBytes() >= fullSize)
+        return std::nullopt;
+    return millisecondsSince(start);
+}
+
+void printLatency(const char *what, const std::vector<double> &times, int plays)
+{
+    if (times.empty()) {
+        std::printf("%-32s never started (%d plays)\n", what, plays);
+        return;
+    }
+    const Spread spread = spreadOf(times);
+    std::printf("%-32s median %7.3f ms, worst %7.3f ms over %zu plays\n", what, spread.median,
+                spread.worst, times.size());
+    if (int(times.size()) < plays)
+        std::printf("  %d plays never started\n", plays - int(times.size()));
+}
+
+// The sounds follow one another at uneven gaps, as a child's clicks do, so
+// most cut off the one before and each starts at a different point of the
+// device's period. Then some start after silence, with the device closed.
+void reportStartLatency(SoundPlayer &player, const SDL_AudioSpec &device)
+{
+    std::vector<double> callTimes;
+    std::vector<double> firstStarts;
+    std::vector<double> cutOffStarts;
+    std::vector<double> silenceStarts;
+    const std::size_t longSize = SoundPlayer::decode(embedded(LongSound), device)->bytes.size();
+    if (const std::optional<double> latency = startLatency(player, LongSound, longSize, callTimes))
+        firstStarts.push_back(*latency);
+    for (int play = 0; play < Plays; ++play) {
+        const int id = FirstSound + play % (ShortSound - FirstSound + 1);
+        const std::size_t fullSize = SoundPlayer::decode(embedded(id), device)->bytes.size();
+        if (const std::optional<double> latency = startLatency(player, id, fullSize, callTimes))
+            cutOffStarts.push_back(*latency);
+        runEventLoopFor(play * 7 % 60);
+    }
+    const std::size_t shortSize = SoundPlayer::decode(embedded(ShortSound), device)->bytes.size();
+    for (int play = 0; play < SilentStarts; ++play) {
+        while (player.isPlaying())
+            runEventLoopFor(10);
+        if (const std::optional<double> latency = startLatency(player, ShortSound, shortSize, callTimes))
+            silenceStarts.push_back(*latency);
+    }
+
+    const Spread call = spreadOf(callTimes);
+    std::printf("PlayWav call (UI thread):        median %7.3f ms, worst %7.3f ms\n", call.median, call.worst);
+    printLatency("first play of the longest sound:", firstStarts, 1);
+    printLatency("first samples taken, cut-off:", cutOffStarts, Plays);
+    printLatency("first samples after silence:", silenceStarts, SilentStarts);
+
+    std::vector<double> all = firstStarts;
+    all.insert(all.end(), cutOffStarts.begin(), cutOffStarts.end());
+    all.insert(all.end(), silenceStarts.begin(), silenceStarts.end());
+    const bool allStarted = int(all.size()) == 1 + Plays + SilentStarts;
+    const double worst = all.empty() ? 0.0 : spreadOf(all).worst;
+    verdict(allStarted && worst <= LatencyTargetMs, "sound start, worst", worst, "<=", LatencyTargetMs);
+}
+
+// The device is closed on the UI thread when a sound ends; SDL joins its
+// audio thread there.
+void reportEndOfSoundStall(SoundPlayer &player)
+{
+    player.PlayWav(ShortSound);
+    double longest = 0.0;
+    while (player.isPlaying()) {
+        const Clock::time_point start = Clock::now();
+        QCoreApplication::processEvents();
+        longest = std::max(longest, millisecondsSince(start));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    std::printf("UI thread held at sound's end:  %7.3f ms\n", longest);
+}
+
+void reportCpu(SoundPlayer &player)
+{
+    player.PlayWav(LongSound);
+    double before = processCpuMs();
+    runEventLoopFor(IdleSeconds * 1000);
+    const double playing = processCpuMs() - before;
+    std::printf("CPU while a sound plays:        %7.3f ms over %d s\n", playing, IdleSeconds);
+
+    player.PlayWav(ShortSound);
+    while (player.isPlaying())
+        runEventLoopFor(10);
+    before = processCpuMs();
+    runEventLoopFor(IdleSeconds * 1000);
+    const double idle = processCpuMs() - before;
+    std::printf("CPU idle after the sound ended: %7.3f ms over %d s (%.4f %% of one core)\n", idle,
+                IdleSeconds, idle / (IdleSeconds * 10.0));
+    verdict(idle < IdleCpuTargetMs, "sound player CPU idle 3 s", idle, "<", IdleCpuTargetMs);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    SoundPlayer player;
+
+    const char *driver = SDL_GetCurrentAudioDriver();
+    std::printf("audio driver: %s\n", driver ? driver : "(none)");
+    const std::optional<SDL_AudioSpec> device = player.deviceSpec();
+    if (!device) {
+        const Clock::time_point start = Clock::now();
+        player.PlayWav(FirstSound);
+        std::printf("no audio device: the player is silent; PlayWav took %.3f ms\n", millisecondsSince(start));
+        return 0;
+    }
+    std::printf("device: %d Hz, %d channel(s), %d-bit%s, period %d frames (%.1f ms)\n", device->freq,
+                device->channels, SDL_AUDIO_BITSIZE(device->format),
+                SDL_AUDIO_ISFLOAT(device->format) ? " float" : "", device->samples,
+                device->samples * 1000.0 / device->freq);
+
+    reportDecoding(*device);
+    reportStartLatency(player, *device);
+    reportEndOfSoundStall(player);
+    reportCpu(player);
+    return 0;
+}
