@@ -30,16 +30,17 @@ QByteArray encoded(const QString &text)
     return encoder.encode(text);
 }
 
-// The whole text must be a decimal number that fits the score.
-bool readScore(QByteArrayView text, std::int32_t &score)
+// The score keeps its value unless the whole text is a decimal number that
+// fits it.
+void readScore(QByteArrayView text, std::int32_t &score)
 {
+    if (text.isEmpty())
+        return;
     std::int32_t value = 0;
     const char *const end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.isEmpty() || error != std::errc() || stop != end)
-        return false;
-    score = value;
-    return true;
+    if (error == std::errc() && stop == end)
+        score = value;
 }
 
 // The line is split at its last comma, so a name may itself hold commas.
