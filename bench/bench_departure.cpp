@@ -50,9 +50,14 @@ double cpuMs()
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-void verdict(bool pass, const char *name, double measured, const char *unit, const char *target)
+void verdict(bool pass, const char *name, const QString &measured, const char *target)
 {
-    std::printf("%s  %-32s %10.3f %-3s  target %s\n", pass ? "PASS" : "MISS", name, measured, unit, target);
+    std::printf("%s  %-34s %14s  target %s\n", pass ? "PASS" : "MISS", name, qPrintable(measured), target);
+}
+
+QString inMs(double ms)
+{
+    return QStringLiteral("%1 ms").arg(ms, 0, 'f', 3);
 }
 
 int fail(const char *why)
@@ -122,12 +127,15 @@ int main(int argc, char *argv[])
     runEventLoopFor(IdleWait);
     const double cpuIdle = cpuMs() - cpuIdleStart;
 
-    // Tick k is due k intervals after Enter was pressed.
-    std::vector<double> lateness;
-    for (std::size_t k = 0; k < ticks.size(); ++k)
-        lateness.push_back(milliseconds(ticks[k] - (start + Interval * int(k + 1))));
-    const double worst = *std::max_element(lateness.begin(), lateness.end());
-    const double earliest = *std::min_element(lateness.begin(), lateness.end());
+    // Tick k is due k intervals after Enter was pressed; the timer itself
+    // can only start once the key has been handled.
+    const auto worstLateness = [&](Clock::time_point zero) {
+        double worst = 0;
+        for (std::size_t k = 0; k < ticks.size(); ++k)
+            worst = std::max(worst, milliseconds(ticks[k] - (zero + Interval * int(k + 1))));
+        return worst;
+    };
+    const double worst = worstLateness(start);
     const double nominalMs = milliseconds(Interval * ExpectedTicks);
     const double durationMs = milliseconds(ticks.back() - start);
 
@@ -135,15 +143,16 @@ int main(int argc, char *argv[])
                 static_cast<long long>(Interval.count()));
     std::printf("  Enter handled in                 %10.3f ms\n", milliseconds(handled - start));
     std::printf("  duration, Enter to train back    %10.3f ms (nominal %.0f ms)\n", durationMs, nominalMs);
-    std::printf("  tick lateness worst / earliest   %10.3f / %.3f ms\n", worst, earliest);
+    std::printf("  worst tick lateness after Enter  %10.3f ms\n", worst);
+    std::printf("  the same after Enter was handled %10.3f ms\n", worstLateness(handled));
     std::printf("  CPU during the departure         %10.3f ms\n", cpuDeparture);
     std::printf("  CPU over %lld s waiting afterwards %8.3f ms\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(IdleWait).count()), cpuIdle);
 
-    verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", double(ticks.size()), "", "= 125");
-    verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration", durationMs,
-            "ms", "12500 ms within 1%");
-    verdict(worst <= MaxLatenessMs, "worst tick lateness", worst, "ms", "<= 10 ms");
-    verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s after departure", cpuIdle, "ms", "< 10 ms");
+    verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", QString::number(ticks.size()), "= 125");
+    verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration",
+            inMs(durationMs), "12500 ms within 1%");
+    verdict(worst <= MaxLatenessMs, "worst tick lateness after Enter", inMs(worst), "<= 10 ms");
+    verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s after departure", inMs(cpuIdle), "< 10 ms");
     return 0;
 }
