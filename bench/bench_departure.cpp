@@ -129,13 +129,22 @@ int main(int argc, char *argv[])
 
     // Tick k is due k intervals after Enter was pressed; the timer itself
     // can only start once the key has been handled.
+    struct Lateness
+    {
+        double ms;
+        std::size_t tick;
+    };
     const auto worstLateness = [&](Clock::time_point zero) {
-        double worst = 0;
-        for (std::size_t k = 0; k < ticks.size(); ++k)
-            worst = std::max(worst, milliseconds(ticks[k] - (zero + Interval * int(k + 1))));
+        Lateness worst{-Interval.count() * double(ExpectedTicks), 0};
+        for (std::size_t k = 0; k < ticks.size(); ++k) {
+            const double late = milliseconds(ticks[k] - (zero + Interval * int(k + 1)));
+            if (late > worst.ms)
+                worst = {late, k + 1};
+        }
         return worst;
     };
-    const double worst = worstLateness(start);
+    const Lateness worst = worstLateness(start);
+    const Lateness worstOnceHandled = worstLateness(handled);
     const double nominalMs = milliseconds(Interval * ExpectedTicks);
     const double durationMs = milliseconds(ticks.back() - start);
 
@@ -143,8 +152,9 @@ int main(int argc, char *argv[])
                 static_cast<long long>(Interval.count()));
     std::printf("  Enter handled in                 %10.3f ms\n", milliseconds(handled - start));
     std::printf("  duration, Enter to train back    %10.3f ms (nominal %.0f ms)\n", durationMs, nominalMs);
-    std::printf("  worst tick lateness after Enter  %10.3f ms\n", worst);
-    std::printf("  the same after Enter was handled %10.3f ms\n", worstLateness(handled));
+    std::printf("  worst tick lateness after Enter  %10.3f ms (tick %zu)\n", worst.ms, worst.tick);
+    std::printf("  the same after Enter was handled %10.3f ms (tick %zu)\n", worstOnceHandled.ms,
+                worstOnceHandled.tick);
     std::printf("  CPU during the departure         %10.3f ms\n", cpuDeparture);
     std::printf("  CPU over %lld s waiting afterwards %8.3f ms\n",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(IdleWait).count()), cpuIdle);
@@ -152,7 +162,7 @@ int main(int argc, char *argv[])
     verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", QString::number(ticks.size()), "= 125");
     verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration",
             inMs(durationMs), "12500 ms within 1%");
-    verdict(worst <= MaxLatenessMs, "worst tick lateness after Enter", inMs(worst), "<= 10 ms");
+    verdict(worst.ms <= MaxLatenessMs, "worst tick lateness after Enter", inMs(worst.ms), "<= 10 ms");
     verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s after departure", inMs(cpuIdle), "< 10 ms");
     return 0;
 }
