@@ -5,6 +5,7 @@ RIFF WAVE files are written chunk by chunk so that each keeps its intended layou
 import math
 import os
 import random
+import shutil
 import struct
 import subprocess
 import tempfile
@@ -266,6 +267,9 @@ def make_fanfare(tmpdir):
 
 
 def build():
+    missing = [tool for tool in ("espeak-ng", "sox") if not shutil.which(tool)]
+    if missing:
+        raise SystemExit(f"make-assets needs {' and '.join(missing)}: apt-get install {' '.join(missing)}")
     make_numbers()
     make_miss()
     make_departure()
