@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -197,17 +196,18 @@ std::optional<DecodedSound> SoundPlayer::decode(QByteArrayView wav, const SDL_Au
                           target.format, target.channels, target.freq) < 0)
         return std::nullopt;
 
+    // SDL converts in place and needs room for its widest stage.
     DecodedSound decoded;
-    decoded.bytes.resize(std::size_t(rawLength) * std::size_t(std::max(cvt.len_mult, 1)));
-    std::memcpy(decoded.bytes.data(), samples.get(), rawLength);
-    if (cvt.needed) {
-        cvt.buf = decoded.bytes.data();
-        cvt.len = int(rawLength);
-        if (SDL_ConvertAudio(&cvt) < 0)
-            return std::nullopt;
-        decoded.bytes.resize(std::size_t(cvt.len_cvt));
-    } else {
-        decoded.bytes.resize(rawLength);
-    }
+    decoded.bytes.resize(std::size_t(rawLength) * std::size_t(cvt.len_mult));
+    std::copy_n(samples.get(), rawLength, decoded.bytes.begin());
+    if (!cvt.needed)
+        return decoded;
+    cvt.buf = decoded.bytes.data();
+    cvt.len = int(rawLength);
+    if (SDL_ConvertAudio(&cvt) < 0)
+        return std::nullopt;
+    decoded.bytes.resize(std::size_t(cvt.len_cvt));
+    // Kept for the whole run: give back the room the conversion needed.
+    decoded.bytes.shrink_to_fit();
     return decoded;
 }
