@@ -11,6 +11,9 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QByteArray resource(const QString &path)
