@@ -12,7 +12,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kobu"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon/kobu.svg")));
+    QIcon icon(QStringLiteral(":/icon/kobu.png"));
+    icon.addFile(QStringLiteral(":/icon/kobu-256.png"));
+    QApplication::setWindowIcon(icon);
     installChineseFontSubstitutes();
 
     SoundPlayer sound;

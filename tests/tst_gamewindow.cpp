@@ -157,6 +157,7 @@ void tst_GameWindow::designAfterStartUp()
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(0, 0, 128));
+    QCOMPARE(m_window->windowIcon().actualSize(QSize(32, 32)), QSize(32, 32));
 
     const PictureBox *control = box(*m_window, name);
     QCOMPARE(control->geometry(), geometry);
