@@ -41,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Every line the game writes reads back whole, whatever it started from.
     require(parsed(Ranking::freshTable(), Ranking::render(table)) == table);
 
-    // So does a rewrite with a name made of what was read, however long.
+    // So does a rewrite, whatever name was typed or pasted.
     const int rankPos = int(size % Ranking::Entries);
-    const RankingTable rewritten =
-        Ranking::inserted(table, rankPos, table[9].name + table[0].name + table[1].name, table[2].score);
+    const QString typedName = QString::fromUtf8(bytes);
+    const RankingTable rewritten = Ranking::inserted(table, rankPos, typedName, table[2].score);
     require(parsed(Ranking::freshTable(), Ranking::render(rewritten)) == rewritten);
     return 0;
 }

@@ -57,13 +57,17 @@ void readLine(RankingEntry &entry, QByteArrayView line)
         entry.name = name;
 }
 
-// Cutting inside a surrogate pair would leave half a character.
-QString cutToNameLength(const QString &name)
+// A pasted name may hold line breaks, which would push every later entry
+// one line down; and cutting inside a surrogate pair would leave half a
+// character.
+QString storableName(QString name)
 {
+    name.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
     qsizetype length = qMin(name.size(), qsizetype(Ranking::MaxNameLength));
     if (length < name.size() && name.at(length).isLowSurrogate())
         --length;
-    return name.first(length);
+    name.truncate(length);
+    return name;
 }
 
 } // namespace
@@ -127,7 +131,7 @@ RankingTable inserted(const RankingTable &table, int rankPos, const QString &nam
         return table;
     RankingTable result = table;
     std::shift_right(result.begin() + rankPos, result.end(), 1);
-    result[rankPos] = RankingEntry{cutToNameLength(name), fcount};
+    result[rankPos] = RankingEntry{storableName(name), fcount};
     return result;
 }
 

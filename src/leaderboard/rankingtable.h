@@ -47,7 +47,8 @@ void parseInto(RankingTable &table, const QByteArray &bytes);
 // Index at which a finished game's score ranks, or NotRanked.
 int rankOf(const RankingTable &table, std::int32_t fcount);
 
-// The table with a new entry at rankPos; the last entry drops out.
+// The table with a new entry at rankPos; the last entry drops out. The name
+// is kept on one line and cut to MaxNameLength, so that it reads back.
 RankingTable inserted(const RankingTable &table, int rankPos, const QString &name, std::int32_t fcount);
 
 // The file's bytes for a table: ten lines, each ended by CR LF.
