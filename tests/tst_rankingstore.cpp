@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(RankingTable)
 Q_DECLARE_METATYPE(RankingStore::ReadResult)
@@ -125,7 +126,8 @@ private slots:
 
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
-    void writeOverFolderFails();
+    void somethingElseStandsThere_data();
+    void somethingElseStandsThere();
 };
 
 void tst_RankingStore::initTestCase()
@@ -290,15 +292,28 @@ void tst_RankingStore::failedWriteKeepsOldFile()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{FileName});
 }
 
-// A folder standing where the file should be: unreadable, and never replaced,
-// even for root.
-void tst_RankingStore::writeOverFolderFails()
+void tst_RankingStore::somethingElseStandsThere_data()
 {
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(FileName);
-    QVERIFY(QDir().mkdir(path));
-    QVERIFY(writeFile(path + QStringLiteral("/inside"), OldFile));
+    QTest::addColumn<bool>("folder");
+
+    QTest::newRow("folder") << true;
+    QTest::newRow("pipe") << false;
+}
+
+// Unreadable and never replaced, even for root; a pipe must not block.
+void tst_RankingStore::somethingElseStandsThere()
+{
+    QFETCH(bool, folder);
+
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    const QString path = parent.filePath(FileName);
+    if (folder) {
+        QVERIFY(QDir().mkdir(path));
+        QVERIFY(writeFile(path + QStringLiteral("/inside"), OldFile));
+    } else {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
     const RankingStore store(path);
 
     RankingTable table = sampleTable();
@@ -306,9 +321,10 @@ void tst_RankingStore::writeOverFolderFails()
     QCOMPARE(table, sampleTable());
     QVERIFY(!store.write(Ranking::freshTable()));
 
-    QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(fileBytes(path + QStringLiteral("/inside")), OldFile);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{});
+    QCOMPARE(QFileInfo(path).isDir(), folder);
+    QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    if (folder)
+        QCOMPARE(fileBytes(path + QStringLiteral("/inside")), OldFile);
 }
 
 QTEST_GUILESS_MAIN(tst_RankingStore)

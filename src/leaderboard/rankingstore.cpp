@@ -18,10 +18,10 @@ bool canCreateFilesIn(const QString &folder)
     return probe.open();
 }
 
-bool opensForReading(const QString &path)
+// Only a regular file: opening a pipe that stands there would block.
+bool openForReading(QFile &file)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
 
 } // namespace
@@ -45,7 +45,7 @@ RankingStore::ReadResult RankingStore::read(RankingTable &table) const
     if (!QFileInfo::exists(m_path))
         return ReadResult::Missing;
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openForReading(file))
         return ReadResult::Unreadable;
     const QByteArray bytes = file.read(Ranking::MaxFileBytes);
     if (file.error() != QFileDevice::NoError)
@@ -57,7 +57,8 @@ RankingStore::ReadResult RankingStore::read(RankingTable &table) const
 bool RankingStore::write(const RankingTable &table) const
 {
     // A file that cannot be read may still hold scores: never replace it.
-    if (QFileInfo::exists(m_path) && !opensForReading(m_path))
+    QFile old(m_path);
+    if (old.exists() && !openForReading(old))
         return false;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return false;
