@@ -209,10 +209,13 @@ void reportCpu(SoundPlayer &player)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    const Clock::time_point created = Clock::now();
     SoundPlayer player;
+    const double creationMs = millisecondsSince(created);
 
     const char *driver = SDL_GetCurrentAudioDriver();
     std::printf("audio driver: %s\n", driver ? driver : "(none)");
+    std::printf("SoundPlayer created in %.3f ms (start-up)\n", creationMs);
     const std::optional<SDL_AudioSpec> device = player.deviceSpec();
     if (!device) {
         const Clock::time_point start = Clock::now();

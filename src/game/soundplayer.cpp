@@ -15,6 +15,8 @@ constexpr int DeviceFrequency = 22050;
 constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
 constexpr Uint8 DeviceChannels = 1;
 constexpr Uint16 DevicePeriodFrames = 256;
+// Closing a device waits about two periods: the start-up probe uses short ones.
+constexpr Uint16 ProbePeriodFrames = 64;
 
 // Extra wait after a sound's computed end before asking the device again.
 constexpr int EndOfSoundSlackMs = 20;
@@ -39,11 +41,13 @@ std::optional<SDL_AudioSpec> deviceFormat()
     preferred.freq = DeviceFrequency;
     preferred.format = DeviceFormat;
     preferred.channels = DeviceChannels;
-    preferred.samples = DevicePeriodFrames;
+    preferred.samples = ProbePeriodFrames;
     const std::optional<AudioDevice> probe = AudioDevice::open(preferred, AudioDevice::Fit::Native);
     if (!probe)
         return std::nullopt;
-    return probe->spec();
+    SDL_AudioSpec format = probe->spec();
+    format.samples = DevicePeriodFrames;
+    return format;
 }
 
 } // namespace
