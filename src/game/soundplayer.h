@@ -98,6 +98,7 @@ private:
     // The device's own format, found once at start; empty means silence.
     const std::optional<SDL_AudioSpec> m_format;
     std::optional<AudioDevice> m_device;
+    // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<int, std::optional<DecodedSound>> m_sounds;
     QTimer m_endOfSound;
 };
