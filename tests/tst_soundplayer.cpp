@@ -303,7 +303,7 @@ void tst_SoundPlayer::newSoundCutsOffOld()
     player.PlayWav(LongSound);
     player.PlayWav(ShortSound);
 
-    QVERIFY(player.isPlaying());
+    QVERIFY(player.isDeviceOpen());
     QVERIFY(player.pendingBytes() <= deviceBytesOf(player, ShortSound));
 }
 
@@ -311,26 +311,26 @@ void tst_SoundPlayer::missingSoundIsIgnored()
 {
     SoundPlayer player;
     player.PlayWav(LastSound + 1);
-    QVERIFY(!player.isPlaying());
+    QVERIFY(!player.isDeviceOpen());
 
     // A missing sound leaves the one playing alone.
     player.PlayWav(LongSound);
     player.PlayWav(LastSound + 1);
-    QVERIFY(player.isPlaying());
+    QVERIFY(player.isDeviceOpen());
     QVERIFY(player.pendingBytes() > 0);
 }
 
 void tst_SoundPlayer::stopsWhenSoundEndsAndStartsAgain()
 {
     SoundPlayer player;
-    QVERIFY(!player.isPlaying());
+    QVERIFY(!player.isDeviceOpen());
 
     player.PlayWav(ShortSound);
-    QVERIFY(player.isPlaying());
-    QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), DrainTimeoutMs);
+    QVERIFY(player.isDeviceOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!player.isDeviceOpen(), DrainTimeoutMs);
 
     player.PlayWav(LongSound);
-    QVERIFY(player.isPlaying());
+    QVERIFY(player.isDeviceOpen());
     QVERIFY(player.pendingBytes() > 0);
 }
 
@@ -343,7 +343,7 @@ void tst_SoundPlayer::silentWithoutDevice()
 
     QVERIFY(!player.hasDevice());
     player.PlayWav(ShortSound);
-    QVERIFY(!player.isPlaying());
+    QVERIFY(!player.isDeviceOpen());
     QCOMPARE(player.pendingBytes(), std::size_t(0));
 }
 

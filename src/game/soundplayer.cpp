@@ -18,8 +18,11 @@ constexpr Uint16 DevicePeriodFrames = 256;
 // Closing a device waits about two periods: the start-up probe uses short ones.
 constexpr Uint16 ProbePeriodFrames = 64;
 
-// Extra wait after a sound's computed end before asking the device again.
-constexpr int EndOfSoundSlackMs = 20;
+// Closing a device waits for SDL's audio thread (some 30 ms), so it is done
+// only after this much silence: never while the train drives off, whose
+// sound ends about two seconds before the train is back and the next number
+// is spoken.
+constexpr int CloseAfterSilenceMs = 3000;
 
 struct WavBufferDeleter
 {
@@ -136,7 +139,7 @@ void SoundPlayer::PlayWav(int id)
     if (!decoded || !ensureDeviceOpen())
         return;
     m_device->replaceQueue(*decoded);
-    m_endOfSound.start(m_device->millisecondsFor(decoded->bytes.size()) + EndOfSoundSlackMs);
+    m_endOfSound.start(m_device->millisecondsFor(decoded->bytes.size()) + CloseAfterSilenceMs);
 }
 
 std::size_t SoundPlayer::pendingBytes() const
@@ -175,10 +178,10 @@ void SoundPlayer::closeWhenDrained()
     // sound still queued: look again when that part should be done.
     const std::size_t left = m_device->queuedBytes();
     if (left > 0) {
-        m_endOfSound.start(m_device->millisecondsFor(left) + EndOfSoundSlackMs);
+        m_endOfSound.start(m_device->millisecondsFor(left) + CloseAfterSilenceMs);
         return;
     }
-    // Even paused, an SDL device wakes its thread every period; closed, the
+    // Even paused, an SDL device wakes its thread every period; closed, a
     // waiting game costs nothing.
     m_device.reset();
 }

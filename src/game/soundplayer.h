@@ -78,8 +78,8 @@ public:
     void PlayWav(int id) override;
 
     bool hasDevice() const { return m_format.has_value(); }
-    // The device is open only while a sound plays.
-    bool isPlaying() const { return m_device.has_value(); }
+    // The device is open while a sound plays and for a while after.
+    bool isDeviceOpen() const { return m_device.has_value(); }
     // What of the current sound the device has not taken yet.
     std::size_t pendingBytes() const;
     // Empty without a device.
