@@ -32,6 +32,8 @@ constexpr int ExpectedTicks = 125;
 constexpr std::chrono::milliseconds Interval(GameRules::TickMs);
 constexpr double DurationTolerance = 0.01;
 constexpr double MaxLatenessMs = 10.0;
+// Once back, the train's next number is spoken; waiting is measured after it.
+constexpr std::chrono::milliseconds SettleWait = 3s;
 constexpr std::chrono::milliseconds IdleWait = 10s;
 constexpr double MaxIdleCpuMs = 10.0;
 constexpr std::chrono::milliseconds DepartureTimeout = 30s;
@@ -39,6 +41,11 @@ constexpr std::chrono::milliseconds DepartureTimeout = 30s;
 double milliseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
+}
+
+long long wholeSeconds(std::chrono::milliseconds d)
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(d).count();
 }
 
 // User plus system time of every thread of this process.
@@ -123,8 +130,11 @@ int main(int argc, char *argv[])
     if (game.rules().timerEnabled())
         return fail("the train did not come back in time");
 
+    const double cpuSettleStart = cpuMs();
+    runEventLoopFor(SettleWait);
     const double cpuIdleStart = cpuMs();
     runEventLoopFor(IdleWait);
+    const double cpuSettle = cpuIdleStart - cpuSettleStart;
     const double cpuIdle = cpuMs() - cpuIdleStart;
 
     // Tick k is due k intervals after Enter was pressed; the timer itself
@@ -156,13 +166,13 @@ int main(int argc, char *argv[])
     std::printf("  the same after Enter was handled %10.3f ms (tick %zu)\n", worstOnceHandled.ms,
                 worstOnceHandled.tick);
     std::printf("  CPU during the departure         %10.3f ms\n", cpuDeparture);
-    std::printf("  CPU over %lld s waiting afterwards %8.3f ms\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(IdleWait).count()), cpuIdle);
+    std::printf("  CPU, next %2lld s (number spoken) %10.3f ms\n", wholeSeconds(SettleWait), cpuSettle);
+    std::printf("  CPU, %2lld s waiting after that   %10.3f ms\n", wholeSeconds(IdleWait), cpuIdle);
 
     verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", QString::number(ticks.size()), "= 125");
     verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration",
             inMs(durationMs), "12500 ms within 1%");
     verdict(worst.ms <= MaxLatenessMs, "worst tick lateness after Enter", inMs(worst.ms), "<= 10 ms");
-    verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s after departure", inMs(cpuIdle), "< 10 ms");
+    verdict(cpuIdle < MaxIdleCpuMs, "CPU waiting 10 s, departure over", inMs(cpuIdle), "< 10 ms");
     return 0;
 }
