@@ -6,9 +6,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
 TEST_ENV = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8
-# Leaks inside the system's font and GL libraries are theirs, not ours.
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-          LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: all setup build run test test-asan bench fuzz clean
