@@ -33,6 +33,9 @@ void SecondaryWindow::setVisible(bool visible)
 void SecondaryWindow::closeEvent(QCloseEvent *event)
 {
     m_gameWindow.setEnabled(true);
+    // Without a window manager nobody else hands the keyboard back, and
+    // space and Enter would go nowhere until the child clicks the game.
+    m_gameWindow.activateWindow();
     event->accept();
 }
 
