@@ -21,8 +21,10 @@ struct RecordingHost : GameHost
 {
     void showLeaderboard(std::int16_t grd, std::int32_t fcount) override { leaderboards.append({grd, fcount}); }
     void showHelp() override { ++helps; }
+    void setDepartureTimer(bool running) override { timerRunning = running; }
     QList<std::pair<std::int16_t, std::int32_t>> leaderboards;
     int helps = 0;
+    bool timerRunning = false;
 };
 
 struct RecordedGame

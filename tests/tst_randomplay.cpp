@@ -66,6 +66,7 @@ private slots:
             QVERIFY2(after.boarded >= 0 && after.boarded <= 10 && after.lifeIdx >= -1 && after.lifeIdx <= 4, context);
             if (started)
                 QVERIFY2(after.lifeIdx == int(std::count(after.markers.begin(), after.markers.end(), true)) - 1, context);
+            QVERIFY2(game.host.timerRunning == after.timerEnabled, context);
             QVERIFY2(after.score % 10 == 0 && (newGame || after.score >= before.score), context);
             if (after.trainLeft == GameRules::TrainHome)
                 QVERIFY2(after.paintedSeats == after.boarded, context);

@@ -2,12 +2,17 @@
 
 #include <cstdint>
 
-// The other windows the rules hand over to: the end of a game opens the
-// leaderboard, the help button opens help. Neither call waits.
+// What the rules hand over to the window: the departure timer, and the
+// other windows (the end of a game opens the leaderboard, the help button
+// opens help; neither call waits).
 class GameHost
 {
 public:
     virtual ~GameHost() = default;
+
+    // Switched the moment a departure starts or ends, before any sound is
+    // prepared, so that the first tick falls a full interval after the press.
+    virtual void setDepartureTimer(bool running) = 0;
 
     virtual void showLeaderboard(std::int16_t grd, std::int32_t fcount) = 0;
     virtual void showHelp() = 0;

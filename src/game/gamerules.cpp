@@ -26,7 +26,7 @@ void GameRules::Picbeg_Click()
     unloadTrain();
     m_trainLeft = TrainHome;
     m_lifeIdx = Lives - 1;
-    m_state = State::Asking;
+    enterState(State::Asking);
     m_lifeMarkers.fill(true);
     m_monkeyGroupVisible = true;
     NewQuestion();
@@ -56,7 +56,7 @@ void GameRules::LoseLife()
 
 void GameRules::GameOver()
 {
-    m_state = State::Waiting;
+    enterState(State::Waiting);
     m_host.showLeaderboard(Grade, m_score);
 }
 
@@ -68,7 +68,7 @@ void GameRules::PicV_Click()
 void GameRules::Pichp_Click()
 {
     // Abandons the game where it stands; a departure freezes mid-way.
-    m_state = State::Waiting;
+    enterState(State::Waiting);
     m_host.showHelp();
 }
 
@@ -114,7 +114,7 @@ void GameRules::Depart()
         LoseLife();
         return;
     }
-    m_state = State::Departing;
+    enterState(State::Departing);
     m_smokeLeft = SmokeStart;
     m_smokeVisible = true;
     m_score += Bonus;
@@ -131,7 +131,7 @@ void GameRules::Timer1_Timer()
         m_smokeLeft += Step;
         return;
     }
-    m_state = State::Asking;
+    enterState(State::Asking);
     m_trainLeft = TrainHome;
     // The train comes back empty, as the new question's count starts at 0.
     unloadTrain();
@@ -142,4 +142,12 @@ void GameRules::unloadTrain()
 {
     m_paintedSeats = 0;
     m_boarded = 0;
+}
+
+void GameRules::enterState(State next)
+{
+    const bool wasDeparting = m_state == State::Departing;
+    m_state = next;
+    if (wasDeparting != (next == State::Departing))
+        m_host.setDepartureTimer(next == State::Departing);
 }

@@ -86,6 +86,7 @@ private:
     void GameOver();
     void Depart();
     void unloadTrain();
+    void enterState(State next);
 
     SoundSink &m_sound;
     GameHost &m_host;

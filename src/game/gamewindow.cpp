@@ -255,12 +255,6 @@ void GameWindow::showRules()
     Pictclud->setVisible(m_rules.smokeVisible());
     Picboy->setVisible(m_rules.monkeyGroupVisible());
     Picboy->setEnabled(m_rules.monkeyGroupEnabled());
-    if (m_rules.timerEnabled() != Timer1->isActive()) {
-        if (m_rules.timerEnabled())
-            Timer1->start();
-        else
-            Timer1->stop();
-    }
 }
 
 void GameWindow::showTrain()
@@ -278,6 +272,14 @@ void GameWindow::showTrain()
         Pictrain->paintPicture(PicPb[0]->picture(), seat, QPainter::RasterOp_SourceAndDestination);
         Pictrain->paintPicture(PicPb[1]->picture(), seat, QPainter::RasterOp_SourceXorDestination);
     }
+}
+
+void GameWindow::setDepartureTimer(bool running)
+{
+    if (running)
+        Timer1->start();
+    else
+        Timer1->stop();
 }
 
 void GameWindow::showLeaderboard(std::int16_t grd, std::int32_t fcount)

@@ -49,6 +49,7 @@ private:
     void showRules();
     void showTrain();
 
+    void setDepartureTimer(bool running) override;
     void showLeaderboard(std::int16_t grd, std::int32_t fcount) override;
     void showHelp() override;
 
