@@ -211,12 +211,13 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const Clock::time_point created = Clock::now();
     SoundPlayer player;
+    // The output starts with the first sound, or when asked what it is.
+    const std::optional<SDL_AudioSpec> device = player.deviceSpec();
     const double creationMs = millisecondsSince(created);
 
     const char *driver = SDL_GetCurrentAudioDriver();
     std::printf("audio driver: %s\n", driver ? driver : "(none)");
-    std::printf("SoundPlayer created in %.3f ms (start-up)\n", creationMs);
-    const std::optional<SDL_AudioSpec> device = player.deviceSpec();
+    std::printf("audio output started in %.3f ms (at the first sound)\n", creationMs);
     if (!device) {
         const Clock::time_point start = Clock::now();
         player.PlayWav(FirstSound);

@@ -124,8 +124,12 @@ int AudioDevice::millisecondsFor(std::size_t bytes) const
     return int((bytes * 1000 + bytesPerSecond - 1) / bytesPerSecond);
 }
 
+SoundPlayer::Output::Output()
+    : format(audio.isUp() ? deviceFormat() : std::nullopt)
+{
+}
+
 SoundPlayer::SoundPlayer()
-    : m_format(m_audio.isUp() ? deviceFormat() : std::nullopt)
 {
     m_endOfSound.setSingleShot(true);
     QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
@@ -133,7 +137,7 @@ SoundPlayer::SoundPlayer()
 
 void SoundPlayer::PlayWav(int id)
 {
-    if (!m_format)
+    if (!format())
         return;
     const std::optional<DecodedSound> &decoded = sound(id);
     if (!decoded || !ensureDeviceOpen())
@@ -147,9 +151,16 @@ std::size_t SoundPlayer::pendingBytes() const
     return m_device ? m_device->queuedBytes() : 0;
 }
 
-std::optional<SDL_AudioSpec> SoundPlayer::deviceSpec() const
+std::optional<SDL_AudioSpec> SoundPlayer::deviceSpec()
 {
-    return m_format;
+    return format();
+}
+
+const std::optional<SDL_AudioSpec> &SoundPlayer::format()
+{
+    if (!m_output)
+        m_output.emplace();
+    return m_output->format;
 }
 
 const std::optional<DecodedSound> &SoundPlayer::sound(int id)
@@ -160,7 +171,7 @@ const std::optional<DecodedSound> &SoundPlayer::sound(int id)
     QFile file(QStringLiteral(":/wav/%1").arg(id));
     std::optional<DecodedSound> decoded;
     if (file.open(QIODevice::ReadOnly))
-        decoded = decode(file.readAll(), *m_format);
+        decoded = decode(file.readAll(), *format());
     return m_sounds.emplace(id, std::move(decoded)).first->second;
 }
 
@@ -168,7 +179,7 @@ bool SoundPlayer::ensureDeviceOpen()
 {
     // Reopened in the format the sounds were decoded for, so the cache holds.
     if (!m_device)
-        m_device = AudioDevice::open(*m_format, AudioDevice::Fit::Exact);
+        m_device = AudioDevice::open(*format(), AudioDevice::Fit::Exact);
     return m_device.has_value();
 }
 

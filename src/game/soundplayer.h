@@ -77,26 +77,34 @@ public:
 
     void PlayWav(int id) override;
 
-    bool hasDevice() const { return m_format.has_value(); }
     // The device is open while a sound plays and for a while after.
     bool isDeviceOpen() const { return m_device.has_value(); }
     // What of the current sound the device has not taken yet.
     std::size_t pendingBytes() const;
-    // Empty without a device.
-    std::optional<SDL_AudioSpec> deviceSpec() const;
+    // Empty without a device; starts the output if no sound has done so.
+    std::optional<SDL_AudioSpec> deviceSpec();
 
     // A whole WAVE image converted to the target format; empty if it cannot
     // be decoded or converted.
     static std::optional<DecodedSound> decode(QByteArrayView wav, const SDL_AudioSpec &target);
 
 private:
+    // SDL's audio and the device's own format. Set up by the first sound:
+    // a game that is only looked at starts faster and smaller without it.
+    struct Output
+    {
+        Output();
+        SdlAudioSubsystem audio;
+        std::optional<SDL_AudioSpec> format; // empty means silence
+    };
+
+    const std::optional<SDL_AudioSpec> &format();
     const std::optional<DecodedSound> &sound(int id);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
-    SdlAudioSubsystem m_audio;
-    // The device's own format, found once at start; empty means silence.
-    const std::optional<SDL_AudioSpec> m_format;
+    // Declared before the device, which must close before SDL's audio stops.
+    std::optional<Output> m_output;
     std::optional<AudioDevice> m_device;
     // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<int, std::optional<DecodedSound>> m_sounds;
