@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     // No game ends here, but a ranking file would go to a throwaway folder.
     const QTemporaryDir rankingFolder;
     SoundPlayer sound;
-    GameWindow game(sound, rankingFolder.path() + QLatin1Char('/'), Seed);
+    GameWindow game(sound, rankingFolder.path() + QLatin1Char('/'), Seed, loadBitmaps());
     game.show();
     if (!QTest::qWaitForWindowExposed(&game))
         return fail("the game window was not shown");

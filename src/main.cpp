@@ -1,3 +1,4 @@
+#include "game/bitmaps.h"
 #include "game/chinesefont.h"
 #include "game/gamewindow.h"
 #include "game/soundplayer.h"
@@ -19,7 +20,7 @@ int main(int argc, char *argv[])
 
     SoundPlayer sound;
     GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
-                    std::random_device{}());
+                    std::random_device{}(), loadBitmaps());
     game.show();
     return QApplication::exec();
 }

@@ -99,7 +99,7 @@ void tst_GameWindow::init()
 {
     QStandardPaths::setTestModeEnabled(true);
     m_sound.forget();
-    m_window = std::make_unique<GameWindow>(m_sound, m_spath.path() + QLatin1Char('/'), 2024);
+    m_window = std::make_unique<GameWindow>(m_sound, m_spath.path() + QLatin1Char('/'), 2024, loadBitmaps());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -179,11 +179,10 @@ void tst_GameWindow::restBeforeTheFirstGame()
 
 void tst_GameWindow::startUpSurvivesAMissingPicture()
 {
-    // Every picture but the train's, from a folder of their own.
-    QTemporaryDir folder;
-    for (const int number : {101, 102, 103, 104, 105, 106, 109, 110, 111})
-        QVERIFY(bitmap(number).save(folder.filePath(QString::number(number)), "PNG"));
-    GameWindow window(m_sound, m_spath.path() + QLatin1Char('/'), 1, folder.path() + QLatin1Char('/'));
+    Bitmaps bitmaps = loadBitmaps();
+    QCOMPARE(bitmaps.size(), std::size_t(10));
+    bitmaps.erase(107);
+    GameWindow window(m_sound, m_spath.path() + QLatin1Char('/'), 1, bitmaps);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

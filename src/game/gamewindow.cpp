@@ -98,14 +98,13 @@ int gameKeyCode(const QKeyEvent &event)
 
 } // namespace
 
-GameWindow::GameWindow(SoundSink &sound, QString spath, std::uint32_t seed, QString bitmapFolder)
+GameWindow::GameWindow(SoundSink &sound, QString spath, std::uint32_t seed, const Bitmaps &bitmaps)
     : m_sound(sound)
     , m_rules(sound, *this, seed)
     , m_spath(std::move(spath))
-    , m_bitmapFolder(std::move(bitmapFolder))
 {
     buildControls();
-    Form_Load();
+    Form_Load(bitmaps);
 }
 
 GameWindow::~GameWindow() = default;
@@ -168,25 +167,26 @@ void GameWindow::buildControls()
     connect(Timer1, &QTimer::timeout, this, [this] { play(&GameRules::Timer1_Timer); });
 }
 
-void GameWindow::Form_Load()
+void GameWindow::Form_Load(const Bitmaps &bitmaps)
 {
     // spath and playing come with construction; from here on a step that
     // fails is skipped and start-up goes on.
     setFixedSize(ClientSize);
     move(ScreenPlace);
-    loadPictures();
+    assignPictures(bitmaps);
     Timer1->stop();
     for (PictureBox *ball : PicBall)
         ball->hide();
     switchOnKeyPreview();
 }
 
-void GameWindow::loadPictures()
+void GameWindow::assignPictures(const Bitmaps &bitmaps)
 {
-    const auto assign = [this](PictureBox *box, int number) {
-        const QImage picture(m_bitmapFolder + QString::number(number));
-        if (!picture.isNull())
-            box->setPicture(picture);
+    // A picture that did not load leaves its box as designed.
+    const auto assign = [&bitmaps](PictureBox *box, int number) {
+        const auto picture = bitmaps.find(number);
+        if (picture != bitmaps.end())
+            box->setPicture(picture->second);
     };
     assign(Picture1, SceneBitmap);
     assign(Picbeg, StartBitmap);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/bitmaps.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 
@@ -23,10 +24,8 @@ class GameWindow : public QWidget, private GameHost
     Q_OBJECT
 
 public:
-    // spath is the folder the ranking file lives in, ending with a separator;
-    // the pictures are looked up as <bitmapFolder><number>.
-    GameWindow(SoundSink &sound, QString spath, std::uint32_t seed,
-               QString bitmapFolder = QStringLiteral(":/bitmap/"));
+    // spath is the folder the ranking file lives in, ending with a separator.
+    GameWindow(SoundSink &sound, QString spath, std::uint32_t seed, const Bitmaps &bitmaps);
     ~GameWindow() override;
 
     const GameRules &rules() const { return m_rules; }
@@ -38,8 +37,8 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load();
-    void loadPictures();
+    void Form_Load(const Bitmaps &bitmaps);
+    void assignPictures(const Bitmaps &bitmaps);
     void switchOnKeyPreview();
     void Form_KeyDown(int keyCode);
 
@@ -56,7 +55,6 @@ private:
     SoundSink &m_sound;
     GameRules m_rules;
     const QString m_spath;
-    const QString m_bitmapFolder;
 
     PictureBox *PicV = nullptr;
     PictureBox *Picture1 = nullptr;
