@@ -78,7 +78,7 @@ void runEventLoopFor(int milliseconds)
 }
 
 // A sound is decoded once, at its first play, on the UI thread.
-void reportDecoding(const SDL_AudioSpec &device)
+void reportDecoding(const SdlAudio &sdl, const SDL_AudioSpec &device)
 {
     int slowestId = FirstSound;
     Spread slowest{0.0, 0.0};
@@ -87,7 +87,7 @@ void reportDecoding(const SDL_AudioSpec &device)
         std::vector<double> times;
         for (int round = 0; round < DecodeRounds; ++round) {
             const Clock::time_point start = Clock::now();
-            if (!SoundPlayer::decode(wav, device))
+            if (!SoundPlayer::decode(sdl, wav, device))
                 std::printf("  sound %d does not decode\n", id);
             times.push_back(millisecondsSince(start));
         }
@@ -132,23 +132,23 @@ void printLatency(const char *what, const std::vector<double> &times, int plays)
 // The sounds follow one another at uneven gaps, as a child's clicks do, so
 // most cut off the one before and each starts at a different point of the
 // device's period. Then some start after silence, with the device closed.
-void reportStartLatency(SoundPlayer &player, const SDL_AudioSpec &device)
+void reportStartLatency(SoundPlayer &player, const SdlAudio &sdl, const SDL_AudioSpec &device)
 {
     std::vector<double> callTimes;
     std::vector<double> firstStarts;
     std::vector<double> cutOffStarts;
     std::vector<double> silenceStarts;
-    const std::size_t longSize = SoundPlayer::decode(embedded(LongSound), device)->bytes.size();
+    const std::size_t longSize = SoundPlayer::decode(sdl, embedded(LongSound), device)->bytes.size();
     if (const std::optional<double> latency = startLatency(player, LongSound, longSize, callTimes))
         firstStarts.push_back(*latency);
     for (int play = 0; play < Plays; ++play) {
         const int id = FirstSound + play % (ShortSound - FirstSound + 1);
-        const std::size_t fullSize = SoundPlayer::decode(embedded(id), device)->bytes.size();
+        const std::size_t fullSize = SoundPlayer::decode(sdl, embedded(id), device)->bytes.size();
         if (const std::optional<double> latency = startLatency(player, id, fullSize, callTimes))
             cutOffStarts.push_back(*latency);
         runEventLoopFor(play * 7 % 60);
     }
-    const std::size_t shortSize = SoundPlayer::decode(embedded(ShortSound), device)->bytes.size();
+    const std::size_t shortSize = SoundPlayer::decode(sdl, embedded(ShortSound), device)->bytes.size();
     for (int play = 0; play < SilentStarts; ++play) {
         while (player.isDeviceOpen())
             runEventLoopFor(10);
@@ -215,8 +215,9 @@ int main(int argc, char **argv)
     const std::optional<SDL_AudioSpec> device = player.deviceSpec();
     const double creationMs = millisecondsSince(created);
 
-    const char *driver = SDL_GetCurrentAudioDriver();
-    std::printf("audio driver: %s\n", driver ? driver : "(none)");
+    std::printf("audio driver: %s\n", qEnvironmentVariableIsSet("SDL_AUDIODRIVER")
+                                           ? qPrintable(qEnvironmentVariable("SDL_AUDIODRIVER"))
+                                           : "(SDL's choice)");
     std::printf("audio output started in %.3f ms (at the first sound)\n", creationMs);
     if (!device) {
         const Clock::time_point start = Clock::now();
@@ -229,8 +230,9 @@ int main(int argc, char **argv)
                 SDL_AUDIO_ISFLOAT(device->format) ? " float" : "", device->samples,
                 device->samples * 1000.0 / device->freq);
 
-    reportDecoding(*device);
-    reportStartLatency(player, *device);
+    const SdlAudio sdl;
+    reportDecoding(sdl, *device);
+    reportStartLatency(player, sdl, *device);
     reportEndOfSoundStall(player);
     reportCpu(player);
     return 0;

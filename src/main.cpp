@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 
 #include <random>
 
@@ -13,9 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kobu"));
-    QIcon icon(QStringLiteral(":/icon/kobu.png"));
-    icon.addFile(QStringLiteral(":/icon/kobu-256.png"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(gameIcon({32, 256}));
     installChineseFontSubstitutes();
 
     SoundPlayer sound;

@@ -104,7 +104,8 @@ private slots:
         QFETCH(int, deviceRate);
         QFETCH(int, frames);
         const SDL_AudioSpec target{deviceRate, AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
-        const std::optional<DecodedSound> decoded = SoundPlayer::decode(wav, target);
+        const SdlAudio sdl;
+        const std::optional<DecodedSound> decoded = SoundPlayer::decode(sdl, wav, target);
         QCOMPARE(decoded ? int(decoded->bytes.size()) / 2 : -1, frames);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -11,3 +12,6 @@ using Bitmaps = std::map<int, QImage>;
 // Every picture the game window shows, read from <folder><number>; one that
 // cannot be read is left out.
 Bitmaps loadBitmaps(const QString &folder = QStringLiteral(":/bitmap/"));
+
+// The game's icon at the given sizes (32 and 256 are embedded).
+QIcon gameIcon(std::initializer_list<int> sizes);

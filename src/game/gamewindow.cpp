@@ -7,7 +7,6 @@
 
 #include <QCloseEvent>
 #include <QStyle>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
@@ -113,7 +112,7 @@ void GameWindow::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("咕噜号"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon/kobu.png")));
+    setWindowIcon(gameIcon({32}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     QPalette navy = palette();

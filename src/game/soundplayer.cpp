@@ -15,7 +15,7 @@ constexpr int DeviceFrequency = 22050;
 constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
 constexpr Uint8 DeviceChannels = 1;
 constexpr Uint16 DevicePeriodFrames = 256;
-// Closing a device waits about two periods: the start-up probe uses short ones.
+// Closing a device waits about two periods: the format probe uses short ones.
 constexpr Uint16 ProbePeriodFrames = 64;
 
 // Closing a device waits for SDL's audio thread (some 30 ms), so it is done
@@ -24,11 +24,16 @@ constexpr Uint16 ProbePeriodFrames = 64;
 // is spoken.
 constexpr int CloseAfterSilenceMs = 3000;
 
-struct WavBufferDeleter
+// Debian's runtime package of SDL 2.
+const QString SdlLibraryName = QStringLiteral("SDL2-2.0");
+constexpr int SdlLibraryVersion = 0;
+
+template<typename Function>
+bool resolve(QLibrary &library, Function &function, const char *name)
 {
-    void operator()(Uint8 *buffer) const { SDL_FreeWAV(buffer); }
-};
-using WavBuffer = std::unique_ptr<Uint8, WavBufferDeleter>;
+    function = reinterpret_cast<Function>(library.resolve(name));
+    return function != nullptr;
+}
 
 std::size_t frameBytes(const SDL_AudioSpec &spec)
 {
@@ -38,14 +43,14 @@ std::size_t frameBytes(const SDL_AudioSpec &spec)
 // What the default device plays natively, asked once by opening it briefly;
 // the sounds are converted to it once, exactly, rather than by SDL's
 // streaming converter on the audio thread.
-std::optional<SDL_AudioSpec> deviceFormat()
+std::optional<SDL_AudioSpec> deviceFormat(const SdlAudio &sdl)
 {
     SDL_AudioSpec preferred{};
     preferred.freq = DeviceFrequency;
     preferred.format = DeviceFormat;
     preferred.channels = DeviceChannels;
     preferred.samples = ProbePeriodFrames;
-    const std::optional<AudioDevice> probe = AudioDevice::open(preferred, AudioDevice::Fit::Native);
+    const std::optional<AudioDevice> probe = AudioDevice::open(sdl, preferred, AudioDevice::Fit::Native);
     if (!probe)
         return std::nullopt;
     SDL_AudioSpec format = probe->spec();
@@ -55,46 +60,72 @@ std::optional<SDL_AudioSpec> deviceFormat()
 
 } // namespace
 
-SdlAudioSubsystem::SdlAudioSubsystem()
+SdlAudio::SdlAudio()
+    : m_library(SdlLibraryName, SdlLibraryVersion)
 {
+    if (!m_library.load() || !resolveAll())
+        return;
     // SDL would otherwise take SIGINT and SIGTERM from the game.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    m_up = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // MS ADPCM pads its last block; the fact chunk says where the sound ends.
+    setHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
+    m_up = initSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
-SdlAudioSubsystem::~SdlAudioSubsystem()
+SdlAudio::~SdlAudio()
 {
     if (m_up)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        quitSubSystem(SDL_INIT_AUDIO);
 }
 
-std::optional<AudioDevice> AudioDevice::open(const SDL_AudioSpec &wanted, Fit fit)
+bool SdlAudio::resolveAll()
 {
+    return resolve(m_library, setHint, "SDL_SetHint") && resolve(m_library, initSubSystem, "SDL_InitSubSystem")
+           && resolve(m_library, quitSubSystem, "SDL_QuitSubSystem")
+           && resolve(m_library, openAudioDevice, "SDL_OpenAudioDevice")
+           && resolve(m_library, closeAudioDevice, "SDL_CloseAudioDevice")
+           && resolve(m_library, pauseAudioDevice, "SDL_PauseAudioDevice")
+           && resolve(m_library, queueAudio, "SDL_QueueAudio")
+           && resolve(m_library, clearQueuedAudio, "SDL_ClearQueuedAudio")
+           && resolve(m_library, getQueuedAudioSize, "SDL_GetQueuedAudioSize")
+           && resolve(m_library, rwFromConstMem, "SDL_RWFromConstMem")
+           && resolve(m_library, loadWavRw, "SDL_LoadWAV_RW") && resolve(m_library, freeWav, "SDL_FreeWAV")
+           && resolve(m_library, buildAudioCvt, "SDL_BuildAudioCVT")
+           && resolve(m_library, convertAudio, "SDL_ConvertAudio");
+}
+
+std::optional<AudioDevice> AudioDevice::open(const SdlAudio &sdl, const SDL_AudioSpec &wanted, Fit fit)
+{
+    if (!sdl.isUp())
+        return std::nullopt;
     SDL_AudioSpec request = wanted;
     // No callback: SDL feeds the device from its own queue.
     request.callback = nullptr;
     SDL_AudioSpec obtained{};
-    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &request, &obtained,
+    const SDL_AudioDeviceID id = sdl.openAudioDevice(nullptr, 0, &request, &obtained,
                                                      fit == Fit::Exact ? 0 : SDL_AUDIO_ALLOW_ANY_CHANGE);
     if (id == 0)
         return std::nullopt;
-    return AudioDevice(id, fit == Fit::Exact ? wanted : obtained);
+    return AudioDevice(sdl, id, fit == Fit::Exact ? wanted : obtained);
 }
 
-AudioDevice::AudioDevice(SDL_AudioDeviceID id, const SDL_AudioSpec &spec)
-    : m_id(id)
+AudioDevice::AudioDevice(const SdlAudio &sdl, SDL_AudioDeviceID id, const SDL_AudioSpec &spec)
+    : m_sdl(&sdl)
+    , m_id(id)
     , m_spec(spec)
 {
 }
 
 AudioDevice::AudioDevice(AudioDevice &&other) noexcept
-    : m_id(std::exchange(other.m_id, 0))
+    : m_sdl(other.m_sdl)
+    , m_id(std::exchange(other.m_id, 0))
     , m_spec(other.m_spec)
 {
 }
 
 AudioDevice &AudioDevice::operator=(AudioDevice &&other) noexcept
 {
+    std::swap(m_sdl, other.m_sdl);
     std::swap(m_id, other.m_id);
     std::swap(m_spec, other.m_spec);
     return *this;
@@ -103,19 +134,19 @@ AudioDevice &AudioDevice::operator=(AudioDevice &&other) noexcept
 AudioDevice::~AudioDevice()
 {
     if (m_id != 0)
-        SDL_CloseAudioDevice(m_id);
+        m_sdl->closeAudioDevice(m_id);
 }
 
 void AudioDevice::replaceQueue(const DecodedSound &sound)
 {
-    SDL_ClearQueuedAudio(m_id);
-    SDL_QueueAudio(m_id, sound.bytes.data(), Uint32(sound.bytes.size()));
-    SDL_PauseAudioDevice(m_id, 0);
+    m_sdl->clearQueuedAudio(m_id);
+    m_sdl->queueAudio(m_id, sound.bytes.data(), Uint32(sound.bytes.size()));
+    m_sdl->pauseAudioDevice(m_id, 0);
 }
 
 std::size_t AudioDevice::queuedBytes() const
 {
-    return SDL_GetQueuedAudioSize(m_id);
+    return m_sdl->getQueuedAudioSize(m_id);
 }
 
 int AudioDevice::millisecondsFor(std::size_t bytes) const
@@ -125,7 +156,7 @@ int AudioDevice::millisecondsFor(std::size_t bytes) const
 }
 
 SoundPlayer::Output::Output()
-    : format(audio.isUp() ? deviceFormat() : std::nullopt)
+    : format(deviceFormat(sdl))
 {
 }
 
@@ -137,7 +168,7 @@ SoundPlayer::SoundPlayer()
 
 void SoundPlayer::PlayWav(int id)
 {
-    if (!format())
+    if (!output().format)
         return;
     const std::optional<DecodedSound> &decoded = sound(id);
     if (!decoded || !ensureDeviceOpen())
@@ -153,14 +184,14 @@ std::size_t SoundPlayer::pendingBytes() const
 
 std::optional<SDL_AudioSpec> SoundPlayer::deviceSpec()
 {
-    return format();
+    return output().format;
 }
 
-const std::optional<SDL_AudioSpec> &SoundPlayer::format()
+const SoundPlayer::Output &SoundPlayer::output()
 {
     if (!m_output)
         m_output.emplace();
-    return m_output->format;
+    return *m_output;
 }
 
 const std::optional<DecodedSound> &SoundPlayer::sound(int id)
@@ -171,7 +202,7 @@ const std::optional<DecodedSound> &SoundPlayer::sound(int id)
     QFile file(QStringLiteral(":/wav/%1").arg(id));
     std::optional<DecodedSound> decoded;
     if (file.open(QIODevice::ReadOnly))
-        decoded = decode(file.readAll(), *format());
+        decoded = decode(output().sdl, file.readAll(), *output().format);
     return m_sounds.emplace(id, std::move(decoded)).first->second;
 }
 
@@ -179,7 +210,7 @@ bool SoundPlayer::ensureDeviceOpen()
 {
     // Reopened in the format the sounds were decoded for, so the cache holds.
     if (!m_device)
-        m_device = AudioDevice::open(*format(), AudioDevice::Fit::Exact);
+        m_device = AudioDevice::open(output().sdl, *output().format, AudioDevice::Fit::Exact);
     return m_device.has_value();
 }
 
@@ -197,33 +228,37 @@ void SoundPlayer::closeWhenDrained()
     m_device.reset();
 }
 
-std::optional<DecodedSound> SoundPlayer::decode(QByteArrayView wav, const SDL_AudioSpec &target)
+std::optional<DecodedSound> SoundPlayer::decode(const SdlAudio &sdl, QByteArrayView wav,
+                                                const SDL_AudioSpec &target)
 {
-    // MS ADPCM pads its last block; the fact chunk says where the sound ends.
-    SDL_SetHint(SDL_HINT_WAVE_FACT_CHUNK, "truncate");
-
+    if (!sdl.isUp())
+        return std::nullopt;
     SDL_AudioSpec source{};
     Uint8 *raw = nullptr;
     Uint32 rawLength = 0;
-    SDL_RWops *stream = SDL_RWFromConstMem(wav.data(), int(wav.size()));
-    if (!stream || !SDL_LoadWAV_RW(stream, 1, &source, &raw, &rawLength))
+    SDL_RWops *stream = sdl.rwFromConstMem(wav.data(), int(wav.size()));
+    if (!stream || !sdl.loadWavRw(stream, 1, &source, &raw, &rawLength))
         return std::nullopt;
-    const WavBuffer samples(raw);
+    const auto freeSamples = [&sdl](Uint8 *samples) { sdl.freeWav(samples); };
+    const std::unique_ptr<Uint8, decltype(freeSamples)> samples(raw, freeSamples);
 
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq,
-                          target.format, target.channels, target.freq) < 0)
+    if (sdl.buildAudioCvt(&cvt, source.format, source.channels, source.freq, target.format, target.channels,
+                          target.freq)
+        < 0)
         return std::nullopt;
 
     // SDL converts in place and needs room for its widest stage.
     DecodedSound decoded;
     decoded.bytes.resize(std::size_t(rawLength) * std::size_t(cvt.len_mult));
     std::copy_n(samples.get(), rawLength, decoded.bytes.begin());
-    if (!cvt.needed)
+    if (!cvt.needed) {
+        decoded.bytes.resize(rawLength);
         return decoded;
+    }
     cvt.buf = decoded.bytes.data();
     cvt.len = int(rawLength);
-    if (SDL_ConvertAudio(&cvt) < 0)
+    if (sdl.convertAudio(&cvt) < 0)
         return std::nullopt;
     decoded.bytes.resize(std::size_t(cvt.len_cvt));
     // Kept for the whole run: give back the room the conversion needed.

@@ -3,6 +3,7 @@
 #include "soundsink.h"
 
 #include <QByteArrayView>
+#include <QLibrary>
 #include <QTimer>
 
 #include <SDL.h>
@@ -18,19 +19,42 @@ struct DecodedSound
     std::vector<Uint8> bytes;
 };
 
-// Keeps SDL's audio subsystem up for as long as it lives.
-class SdlAudioSubsystem
+// SDL's audio, loaded when the first sound plays rather than linked: SDL
+// brings a long chain of libraries (sound servers, codecs, X extensions) that
+// would otherwise all load before the game's window could show. Keeps SDL's
+// audio subsystem up for as long as it lives.
+class SdlAudio
 {
 public:
-    SdlAudioSubsystem();
-    ~SdlAudioSubsystem();
-    SdlAudioSubsystem(const SdlAudioSubsystem &) = delete;
-    SdlAudioSubsystem &operator=(const SdlAudioSubsystem &) = delete;
+    SdlAudio();
+    ~SdlAudio();
+    SdlAudio(const SdlAudio &) = delete;
+    SdlAudio &operator=(const SdlAudio &) = delete;
 
+    // False when SDL is missing or its audio cannot start: silence.
     bool isUp() const { return m_up; }
 
+    // The functions the player uses, resolved from the library.
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+    decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+    decltype(&SDL_OpenAudioDevice) openAudioDevice = nullptr;
+    decltype(&SDL_CloseAudioDevice) closeAudioDevice = nullptr;
+    decltype(&SDL_PauseAudioDevice) pauseAudioDevice = nullptr;
+    decltype(&SDL_QueueAudio) queueAudio = nullptr;
+    decltype(&SDL_ClearQueuedAudio) clearQueuedAudio = nullptr;
+    decltype(&SDL_GetQueuedAudioSize) getQueuedAudioSize = nullptr;
+    decltype(&SDL_RWFromConstMem) rwFromConstMem = nullptr;
+    decltype(&SDL_LoadWAV_RW) loadWavRw = nullptr;
+    decltype(&SDL_FreeWAV) freeWav = nullptr;
+    decltype(&SDL_BuildAudioCVT) buildAudioCvt = nullptr;
+    decltype(&SDL_ConvertAudio) convertAudio = nullptr;
+
 private:
-    bool m_up;
+    bool resolveAll();
+
+    QLibrary m_library;
+    bool m_up = false;
 };
 
 // One open output device fed from SDL's queue. The queue copies what it is
@@ -44,7 +68,7 @@ public:
     };
 
     // The default device; empty when none can be opened.
-    static std::optional<AudioDevice> open(const SDL_AudioSpec &wanted, Fit fit);
+    static std::optional<AudioDevice> open(const SdlAudio &sdl, const SDL_AudioSpec &wanted, Fit fit);
 
     ~AudioDevice();
     AudioDevice(AudioDevice &&other) noexcept;
@@ -60,8 +84,9 @@ public:
     int millisecondsFor(std::size_t bytes) const;
 
 private:
-    AudioDevice(SDL_AudioDeviceID id, const SDL_AudioSpec &spec);
+    AudioDevice(const SdlAudio &sdl, SDL_AudioDeviceID id, const SDL_AudioSpec &spec);
 
+    const SdlAudio *m_sdl;
     SDL_AudioDeviceID m_id;
     SDL_AudioSpec m_spec;
 };
@@ -86,7 +111,8 @@ public:
 
     // A whole WAVE image converted to the target format; empty if it cannot
     // be decoded or converted.
-    static std::optional<DecodedSound> decode(QByteArrayView wav, const SDL_AudioSpec &target);
+    static std::optional<DecodedSound> decode(const SdlAudio &sdl, QByteArrayView wav,
+                                              const SDL_AudioSpec &target);
 
 private:
     // SDL's audio and the device's own format. Set up by the first sound:
@@ -94,11 +120,11 @@ private:
     struct Output
     {
         Output();
-        SdlAudioSubsystem audio;
+        SdlAudio sdl;
         std::optional<SDL_AudioSpec> format; // empty means silence
     };
 
-    const std::optional<SDL_AudioSpec> &format();
+    const Output &output();
     const std::optional<DecodedSound> &sound(int id);
     bool ensureDeviceOpen();
     void closeWhenDrained();
