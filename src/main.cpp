@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <random>
 
@@ -12,12 +13,14 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kobu"));
-    QApplication::setWindowIcon(gameIcon({32, 256}));
     installChineseFontSubstitutes();
 
     SoundPlayer sound;
     GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
                     std::random_device{}(), loadBitmaps());
     game.show();
+    // The leaderboard and help show the application's icon; it can wait
+    // until the game is on screen.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });
     return QApplication::exec();
 }
