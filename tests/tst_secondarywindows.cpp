@@ -1,0 +1,95 @@
+#include "game/soundsink.h"
+#include "help/helpwindow.h"
+#include "leaderboard/leaderboardwindow.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
+
+const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
+enum Act { CloseBox, Enter, Button };
+
+struct Board : SoundSink
+{
+    void PlayWav(int id) override { played.append(id); }
+    QList<int> played;
+    QTemporaryDir folder;
+    QFile file{folder.filePath(u"kobu0.tmp"_s)};
+    QWidget game;
+    LeaderboardWindow window{game, *this, folder.path() + '/'};
+    QLineEdit *nameBox = window.findChild<QLineEdit *>();
+    QString text(const QString &label) const { return window.findChild<QLabel *>(label)->text(); }
+};
+
+class tst_SecondaryWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void leaderboard_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no ranking file
+        QTest::addColumn<int>("fcount");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("act");
+        QTest::addColumn<QByteArray>("after"); // empty: the rewrite fails
+        QTest::newRow("ranked") << Played << 40 << u"小明"_s << +Enter << "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5);
+        QTest::newRow("not ranked") << Played << 3 << QString() << +CloseBox << Played;
+        QTest::newRow("close box") << Played << 60 << u"Zoe"_s << +CloseBox << Played;
+        QTest::newRow("empty name") << Played << 40 << QString() << +Button << Played;
+        QTest::newRow("no file") << QByteArray() << 0 << u"Zoe"_s << +Button << "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9);
+        QTest::newRow("failed rewrite") << Played << 40 << u"小明"_s << +Button << QByteArray();
+    }
+
+    void leaderboard()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, fcount);
+        QFETCH(QString, name);
+        QFETCH(int, act);
+        QFETCH(QByteArray, after);
+        Board board;
+        QVERIFY(before.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(before)));
+        board.file.close();
+        const bool ranked = fcount > 3 || before.isEmpty();
+        board.window.fcount = fcount;
+        board.window.show();
+        QVERIFY(!board.game.isEnabled() && board.file.exists());
+        QCOMPARE(board.text(u"Labt"_s), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
+        QCOMPARE(board.window.findChild<QPushButton *>()->isVisible(), ranked);
+        QCOMPARE(board.nameBox->isVisible() && board.window.focusWidget() == board.nameBox, ranked);
+        QCOMPARE(board.text(u"Label1_2"_s) + board.text(u"Label2_9"_s), before.isEmpty() ? u"00"_s : u"C3"_s);
+        QVERIFY(!after.isEmpty() || (board.file.remove() && QDir().mkdir(board.file.fileName())));
+        board.nameBox->setText(name);
+        if (act == CloseBox)
+            QVERIFY(board.window.close());
+        else if (act == Enter)
+            QTest::keyClick(board.nameBox, Qt::Key_Return);
+        else
+            QTest::mouseClick(board.window.findChild<QPushButton *>(), Qt::LeftButton);
+        const bool stays = act != CloseBox && (name.isEmpty() || after.isEmpty());
+        QCOMPARE(QList({board.window.isVisible(), board.game.isEnabled()}), QList({stays, !stays}));
+        QCOMPARE(board.file.open(QIODevice::ReadOnly) ? board.file.readAll() : QByteArray(), after);
+        QCOMPARE(board.text(u"Labt"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
+        board.window.close();
+        board.window.show();
+        QCOMPARE(board.played, QList<int>(2, 113));
+    }
+
+    void help()
+    {
+        QWidget game;
+        HelpWindow window(game);
+        game.move(400, 300);
+        window.show();
+        QCOMPARE(window.pos(), QPoint(147, 133));
+        QVERIFY(!game.isEnabled());
+        QCOMPARE(window.findChild<QLabel *>()->text(),
+                 u"游戏目的：帮助儿童学习数数。\r\n\r\n游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"
+                 "点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。"_s);
+        QVERIFY(window.close() && game.isEnabled());
+    }
+};
+
+QTEST_MAIN(tst_SecondaryWindows)
+#include "tst_secondarywindows.moc"
