@@ -101,36 +101,26 @@ private slots:
         QVERIFY(!box(QStringLiteral("PicBall_4"))->isVisible());
     }
 
-    void carriageAndLocomotive_data()
-    {
-        QTest::addColumn<qreal>("x");
-        QTest::newRow("399.9 is a carriage") << 399.9;
-        QTest::newRow("400 is the locomotive") << 400.0;
-    }
-
-    void carriageAndLocomotive()
-    {
-        QFETCH(qreal, x);
-        start();
-        for (int i = 0; i <= rules().numIdx(); ++i)
-            click(QStringLiteral("Picboy"));
-        press(box(QStringLiteral("Pictrain")), QPointF(x, 40));
-        QCOMPARE(rules().timerEnabled(), x >= 400);
-        QCOMPARE(box(QStringLiteral("Pictrain"))->surface() == trainWithMonkeys(0), x < 400);
-    }
-
-    void departureMovesTrainAndSmoke()
+    void carriageUnloadsLocomotiveDeparts()
     {
         start();
-        for (int i = 0; i <= rules().numIdx(); ++i)
-            click(QStringLiteral("Picboy"));
+        const auto boardAll = [this] {
+            for (int i = 0; i <= rules().numIdx(); ++i)
+                click(QStringLiteral("Picboy"));
+        };
+        PictureBox *train = box(QStringLiteral("Pictrain"));
+        boardAll();
+        press(train, QPointF(399.9, 40));
+        QCOMPARE(train->surface(), trainWithMonkeys(0));
+        QVERIFY(!rules().timerEnabled());
+
+        boardAll();
         auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
         timer->setInterval(1); // the ticks, not their pace, are looked at here
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        press(train, QPointF(400, 40));
         click(QStringLiteral("Picboy")); // disabled while the train is away
         QCOMPARE(rules().boarded(), rules().numIdx() + 1);
 
-        PictureBox *train = box(QStringLiteral("Pictrain"));
         PictureBox *smoke = box(QStringLiteral("Pictclud"));
         QTRY_VERIFY(train->x() > 300);
         QCOMPARE(smoke->x() - train->x(), 420 - 30);
