@@ -1,6 +1,6 @@
-#include "game/soundsink.h"
 #include "help/helpwindow.h"
 #include "leaderboard/leaderboardwindow.h"
+#include "rulesrecorder.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -10,14 +10,13 @@ using namespace Qt::StringLiterals;
 const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
 enum Act { CloseBox, Enter, Button };
 
-struct Board : SoundSink
+struct Board
 {
-    void PlayWav(int id) override { played.append(id); }
-    QList<int> played;
+    RecordingSound sound;
     QTemporaryDir folder;
     QFile file{folder.filePath(u"kobu0.tmp"_s)};
     QWidget game;
-    LeaderboardWindow window{game, *this, folder.path() + '/'};
+    LeaderboardWindow window{game, sound, folder.path() + '/'};
     QLineEdit *nameBox = window.findChild<QLineEdit *>();
     QString text(const QString &label) const { return window.findChild<QLabel *>(label)->text(); }
 };
@@ -73,7 +72,7 @@ private slots:
         QCOMPARE(board.text(u"Labt"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
         board.window.close();
         board.window.show();
-        QCOMPARE(board.played, QList<int>(2, 113));
+        QCOMPARE(board.sound.ids(), QList<int>(2, 113));
     }
 
     void help()
