@@ -15,8 +15,6 @@ constexpr int DeviceFrequency = 22050;
 constexpr SDL_AudioFormat DeviceFormat = AUDIO_S16SYS;
 constexpr Uint8 DeviceChannels = 1;
 constexpr Uint16 DevicePeriodFrames = 256;
-// Closing a device waits about two periods: the format probe uses short ones.
-constexpr Uint16 ProbePeriodFrames = 64;
 
 // Closing a device waits for SDL's audio thread (some 30 ms), so it is done
 // only after this much silence: never while the train drives off, whose
@@ -40,22 +38,14 @@ std::size_t frameBytes(const SDL_AudioSpec &spec)
     return std::size_t(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
 }
 
-// What the default device plays natively, asked once by opening it briefly;
-// the sounds are converted to it once, exactly, rather than by SDL's
-// streaming converter on the audio thread.
-std::optional<SDL_AudioSpec> deviceFormat(const SdlAudio &sdl)
+SDL_AudioSpec preferredSpec()
 {
     SDL_AudioSpec preferred{};
     preferred.freq = DeviceFrequency;
     preferred.format = DeviceFormat;
     preferred.channels = DeviceChannels;
-    preferred.samples = ProbePeriodFrames;
-    const std::optional<AudioDevice> probe = AudioDevice::open(sdl, preferred, AudioDevice::Fit::Native);
-    if (!probe)
-        return std::nullopt;
-    SDL_AudioSpec format = probe->spec();
-    format.samples = DevicePeriodFrames;
-    return format;
+    preferred.samples = DevicePeriodFrames;
+    return preferred;
 }
 
 } // namespace
@@ -155,11 +145,6 @@ int AudioDevice::millisecondsFor(std::size_t bytes) const
     return int((bytes * 1000 + bytesPerSecond - 1) / bytesPerSecond);
 }
 
-SoundPlayer::Output::Output()
-    : format(deviceFormat(sdl))
-{
-}
-
 SoundPlayer::SoundPlayer()
 {
     m_endOfSound.setSingleShot(true);
@@ -189,8 +174,17 @@ std::optional<SDL_AudioSpec> SoundPlayer::deviceSpec()
 
 const SoundPlayer::Output &SoundPlayer::output()
 {
-    if (!m_output)
-        m_output.emplace();
+    if (m_output)
+        return *m_output;
+    m_output.emplace();
+    // The first device is opened in what the hardware plays natively, and
+    // every later one in that same format: the sounds are converted to it
+    // once, exactly, rather than by SDL's streaming converter.
+    m_device = AudioDevice::open(m_output->sdl, preferredSpec(), AudioDevice::Fit::Native);
+    if (m_device) {
+        m_output->format = m_device->spec();
+        m_endOfSound.start(CloseAfterSilenceMs);
+    }
     return *m_output;
 }
 

@@ -119,7 +119,6 @@ private:
     // a game that is only looked at starts faster and smaller without it.
     struct Output
     {
-        Output();
         SdlAudio sdl;
         std::optional<SDL_AudioSpec> format; // empty means silence
     };
