@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 static RankingTable withScores(std::initializer_list<std::int32_t> scores)
 {
@@ -99,6 +100,12 @@ private slots:
         QCOMPARE(table, Full);
         QVERIFY(!RankingStore(folder).write(Full));
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"kobu1.tmp"});
+        // Nor a pipe: opening it would block the game, replacing it would lose it.
+        const QString pipe = parent.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(RankingStore(pipe).read(table), RankingStore::ReadResult::Unreadable);
+        QVERIFY(!RankingStore(pipe).write(Full));
+        QVERIFY(!QFileInfo(pipe).isFile()); // still the pipe
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), Ranking::render(Full));
