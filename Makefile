@@ -2,6 +2,7 @@
 # make test  the same set-up, then every test headless, also under ASan/UBSan
 # make bench start-up, memory, idle CPU, sound latency and departure timing
 # make fuzz  fuzzes the ranking file reader (FUZZ_SECONDS, default 300)
+# make package builds the Debian package build-package/kobu_<version>_amd64.deb
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
@@ -9,7 +10,7 @@ TEST_ENV = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all setup build run test test-asan bench fuzz clean
+.PHONY: all setup build run test test-asan bench fuzz package clean
 
 all: build
 
@@ -46,5 +47,12 @@ fuzz:
 	@./tools/setup build test
 	./tools/fuzz $(FUZZ_SECONDS)
 
+# A release build for /usr, as Debian installs it.
+package:
+	@./tools/setup build package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DKOBU_TESTS=OFF > /dev/null
+	@cmake --build build-package -j$(JOBS)
+	cd build-package && cpack -G DEB
+
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-package

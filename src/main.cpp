@@ -1,3 +1,4 @@
+#include "appinfo.h"
 #include "game/bitmaps.h"
 #include "game/chinesefont.h"
 #include "game/gamewindow.h"
@@ -12,7 +13,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kobu"));
+    // The name also names the player's data folder, where an installed game keeps the scores.
+    QApplication::setApplicationName(QLatin1String(AppInfo::Name));
+    QApplication::setApplicationVersion(QLatin1String(AppInfo::Version));
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
     installChineseFontSubstitutes();
 
     SoundPlayer sound;

@@ -1,5 +1,8 @@
 """The application icon: two stacked lime-green blocks and a tilted pink block on the upper
-right, on a transparent background. One description gives both the SVG and the PNGs."""
+right, on a transparent background. One description gives the SVG, the PNGs and the Windows
+icon."""
+
+import struct
 
 from PIL import Image, ImageDraw
 
@@ -58,7 +61,27 @@ def render(size):
     return img.resize((size, size), Image.Resampling.BOX)
 
 
+def ico(img):
+    """A Windows icon file holding one image: 24-bit colour, bottom-up, with a 1-bit mask
+    that is set where the picture is transparent."""
+    width, height = img.size
+    colour, mask = bytearray(), bytearray()
+    for y in reversed(range(height)):
+        bits = 0
+        for x in range(width):
+            r, g, b, a = img.getpixel((x, y))
+            opaque = a >= 128
+            colour += bytes((b, g, r)) if opaque else b"\0\0\0"
+            bits = bits << 1 | (not opaque)
+        mask += bits.to_bytes(width // 8, "big").ljust((width + 31) // 32 * 4, b"\0")
+    header = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 24, 0, len(colour) + len(mask), 0, 0, 0, 0)
+    image = header + colour + mask
+    directory = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", width, height, 0, 0, 1, 24, len(image), 22)
+    return directory + image
+
+
 def build():
     write_if_changed(asset_path("icon", "kobu.svg"), svg())
     write_if_changed(asset_path("icon", "kobu.png"), png_bytes(render(32)))
+    write_if_changed(asset_path("icon", "kobu.ico"), ico(render(32)))
     write_if_changed(asset_path("icon", "kobu-256.png"), png_bytes(render(256)))
