@@ -1,3 +1,4 @@
+#include "appinfo.h"
 #include "leaderboard/rankingstore.h"
 
 #include <QDir>
@@ -68,13 +69,38 @@ private slots:
         QCOMPARE(reread, written);
     }
 
+    void resolvePath_data()
+    {
+        QTest::addColumn<QString>("layout"); // files to make under a temporary prefix
+        QTest::addColumn<QString>("spath");
+        QTest::addColumn<bool>("inDataFolder");
+        const QString entry = QStringLiteral("share/applications/%1.desktop").arg(AppInfo::DesktopId);
+        QTest::newRow("run from the build") << QString() << "bin/" << false;
+        QTest::newRow("a folder even root cannot write") << QString() << "/proc/" << true;
+        QTest::newRow("installed") << entry << "bin/" << true;
+        // Written there by an earlier run as root, it would be every player's.
+        QTest::newRow("installed, a file beside it") << entry + "|bin/kobu1.tmp" << "bin/" << true;
+        QTest::newRow("another program's entry") << QStringLiteral("share/applications/other.desktop") << "bin/"
+                                                  << false;
+    }
+
+    // Each player of an installed game keeps a table of their own.
     void resolvePath()
     {
+        QFETCH(QString, layout);
+        QFETCH(QString, spath);
+        QFETCH(bool, inDataFolder);
         QStandardPaths::setTestModeEnabled(true); // never the player's real data folder
-        QCOMPARE(RankingStore::resolvePath(QDir::tempPath() + u'/', 1), QDir::temp().filePath("kobu1.tmp"));
-        // A folder that even root cannot write to.
-        QCOMPARE(RankingStore::resolvePath(QStringLiteral("/proc/"), 3),
-                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/kobu3.tmp"));
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        for (const QString &file : layout.split(u'|', Qt::SkipEmptyParts)) {
+            QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(file).path()));
+            QVERIFY(QFile(prefix.filePath(file)).open(QIODevice::WriteOnly));
+        }
+        const QString folder = spath.startsWith(u'/') ? spath : prefix.filePath(spath);
+        const QString expected = inDataFolder ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/'
+                                              : folder;
+        QCOMPARE(RankingStore::resolvePath(folder, 1), expected + QStringLiteral("kobu1.tmp"));
     }
 
     // A write either replaces the whole file or leaves the old bytes.

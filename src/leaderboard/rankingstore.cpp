@@ -1,5 +1,7 @@
 #include "leaderboard/rankingstore.h"
 
+#include "appinfo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,12 +26,20 @@ bool openForReading(QFile &file)
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
 
+// An installed program's folder belongs to the system and to every player
+// at once; a program run from where it was built or unpacked has no desktop
+// entry beside it.
+bool isInstalledIn(const QString &folder)
+{
+    return QFileInfo::exists(folder + QLatin1String(AppInfo::InstalledDesktopEntry));
+}
+
 } // namespace
 
 QString RankingStore::resolvePath(const QString &spath, std::int16_t grd)
 {
     const QString besideExecutable = spath + Ranking::fileName(grd);
-    if (QFileInfo::exists(besideExecutable) || canCreateFilesIn(spath))
+    if (!isInstalledIn(spath) && (QFileInfo::exists(besideExecutable) || canCreateFilesIn(spath)))
         return besideExecutable;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
         + Ranking::fileName(grd);

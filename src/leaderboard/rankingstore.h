@@ -17,8 +17,8 @@ public:
     };
 
     // The ranking file beside the executable (spath ends with a separator);
-    // when that folder cannot be written and holds no ranking file, the
-    // player's data folder instead.
+    // the player's own data folder instead for an installed game, and when
+    // the executable's folder cannot be written and holds no ranking file.
     static QString resolvePath(const QString &spath, std::int16_t grd);
 
     explicit RankingStore(QString path);
