@@ -11,12 +11,10 @@ class tst_SoundPlayer : public QObject
     Q_OBJECT
 
 private slots:
-    // Layouts (fmt size, tag, channels, rate, bits, chunks); each decodes to its fact count, else a frame a byte.
+    // Every layout the sounds come in (an 18-byte fmt, no fact, ADPCM, chunks after the data) decodes
+    // to its fact count of frames, else to a frame a byte; a file cut inside fmt to nothing.
     void waves()
     {
-        QStringList expected(10, "18 1 1 22050 8 fmt fact data"), found;
-        expected << "16 1 1 22050 8 fmt data" << "16 1 1 11025 8 fmt fact data"
-                 << "50 2 1 22050 4 fmt fact data LIST DISP DISP";
         QList<std::size_t> promised, decoded;
         const SdlAudio sdl;
         for (int id = 101; id <= 113; ++id) {
@@ -24,19 +22,12 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray wav = file.readAll();
             const auto le = [&](qsizetype at) { return qFromLittleEndian<quint32>(wav.data() + at); };
-            found << QString::asprintf("%u %u %u %u %u", le(16), le(20) & 0xffff, le(20) >> 16, le(24),
-                                       le(34) & 0xffff);
-            qsizetype at = 12;
-            for (; at + 8 <= wav.size(); at += 8 + le(at + 4) + le(at + 4) % 2)
-                found.last() += ' ' + wav.mid(at, 4).trimmed();
-            QCOMPARE(at, wav.size());
-            promised << le(found.last().contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4) * 2;
+            promised << le(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4) * 2;
             const SDL_AudioSpec target{int(le(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
             const auto sound = SoundPlayer::decode(sdl, wav, target);
             decoded << (sound ? sound->bytes.size() : 0);
             QVERIFY(!SoundPlayer::decode(sdl, wav.left(28), target)); // cut inside fmt
         }
-        QCOMPARE(found, expected);
         QCOMPARE(decoded, promised);
     }
 
