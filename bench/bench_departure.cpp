@@ -4,7 +4,7 @@
 // Prints its figures, then one PASS or MISS line per target; exits non-zero
 // only when the departure could not be measured.
 
-#include "game/chinesefont.h"
+#include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
 #include "game/soundplayer.h"
 
@@ -94,14 +94,14 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&game))
         return fail("the game window was not shown");
 
-    auto *timer = game.findChild<QTimer *>(QStringLiteral("Timer1"));
-    auto *startButton = game.findChild<QWidget *>(QStringLiteral("Picbeg"));
-    auto *monkeys = game.findChild<QWidget *>(QStringLiteral("Picboy"));
+    auto *timer = game.findChild<QTimer *>(QStringLiteral("departureTimer"));
+    auto *startButton = game.findChild<QWidget *>(QStringLiteral("startButton"));
+    auto *monkeys = game.findChild<QWidget *>(QStringLiteral("monkeyGroup"));
     if (!timer || !startButton || !monkeys)
         return fail("a control is missing");
 
     QTest::mouseClick(startButton, Qt::LeftButton);
-    const int wanted = game.rules().numIdx() + 1;
+    const int wanted = game.rules().askedNumber();
     for (int i = 0; i < wanted; ++i)
         QTest::mouseClick(monkeys, Qt::LeftButton);
     if (game.rules().boarded() != wanted)

@@ -101,13 +101,13 @@ void reportDecoding(const SdlAudio &sdl, const SDL_AudioSpec &device)
                 slowest.median, slowest.worst);
 }
 
-// From PlayWav until the device has taken the first samples of the new sound;
+// From play() until the device has taken the first samples of the new sound;
 // empty if it never does.
 std::optional<double> startLatency(SoundPlayer &player, int id, std::size_t fullSize,
                                    std::vector<double> &callTimes)
 {
     const Clock::time_point start = Clock::now();
-    player.PlayWav(id);
+    player.play(id);
     callTimes.push_back(millisecondsSince(start));
     while (player.pendingBytes() >= fullSize && Clock::now() - start < GiveUpAfter)
         std::this_thread::sleep_for(PollStep);
@@ -157,7 +157,7 @@ void reportStartLatency(SoundPlayer &player, const SdlAudio &sdl, const SDL_Audi
     }
 
     const Spread call = spreadOf(callTimes);
-    std::printf("PlayWav call (UI thread):        median %7.3f ms, worst %7.3f ms\n", call.median, call.worst);
+    std::printf("play() call (UI thread):         median %7.3f ms, worst %7.3f ms\n", call.median, call.worst);
     printLatency("first play of the longest sound:", firstStarts, 1);
     printLatency("first samples taken, cut-off:", cutOffStarts, Plays);
     printLatency("first samples after silence:", silenceStarts, SilentStarts);
@@ -174,7 +174,7 @@ void reportStartLatency(SoundPlayer &player, const SdlAudio &sdl, const SDL_Audi
 // SDL joins its audio thread there.
 void reportEndOfSoundStall(SoundPlayer &player)
 {
-    player.PlayWav(ShortSound);
+    player.play(ShortSound);
     double longest = 0.0;
     while (player.isDeviceOpen()) {
         const Clock::time_point start = Clock::now();
@@ -187,13 +187,13 @@ void reportEndOfSoundStall(SoundPlayer &player)
 
 void reportCpu(SoundPlayer &player)
 {
-    player.PlayWav(LongSound);
+    player.play(LongSound);
     double before = processCpuMs();
     runEventLoopFor(IdleSeconds * 1000);
     const double playing = processCpuMs() - before;
     std::printf("CPU while a sound plays:        %7.3f ms over %d s\n", playing, IdleSeconds);
 
-    player.PlayWav(ShortSound);
+    player.play(ShortSound);
     while (player.isDeviceOpen())
         runEventLoopFor(10);
     before = processCpuMs();
@@ -221,8 +221,8 @@ int main(int argc, char **argv)
     std::printf("audio output started in %.3f ms (at the first sound)\n", creationMs);
     if (!device) {
         const Clock::time_point start = Clock::now();
-        player.PlayWav(FirstSound);
-        std::printf("no audio device: the player is silent; PlayWav took %.3f ms\n", millisecondsSince(start));
+        player.play(FirstSound);
+        std::printf("no audio device: the player is silent; play() took %.3f ms\n", millisecondsSince(start));
         return 0;
     }
     std::printf("device: %d Hz, %d channel(s), %d-bit%s, period %d frames (%.1f ms)\n", device->freq,

@@ -1,6 +1,6 @@
 #include "appinfo.h"
 #include "game/bitmaps.h"
-#include "game/chinesefont.h"
+#include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
 #include "game/soundplayer.h"
 

@@ -7,9 +7,9 @@ constexpr int Space = GameRules::KeySpace, Enter = GameRules::KeyEnter;
 struct Game
 {
     explicit Game(std::uint32_t seed = 20240611) : rules(sound, host, seed) {}
-    int asked() const { return rules.numIdx() + 1; }
-    void press(int key, int times = 1) { while (times-- > 0) rules.Form_KeyDown(key); }
-    void tick(int times) { while (times-- > 0) rules.Timer1_Timer(); }
+    int asked() const { return rules.askedNumber(); }
+    void press(int key, int times = 1) { while (times-- > 0) rules.pressKey(key); }
+    void tick(int times) { while (times-- > 0) rules.tick(); }
     RecordingSound sound;
     RecordingHost host;
     GameRules rules;
@@ -24,8 +24,8 @@ private slots:
     void departureAndGameOver()
     {
         Game g;
-        g.rules.PicV_Click();
-        g.rules.Picbeg_Click();
+        g.rules.toggleCountingAloud();
+        g.rules.start();
         const int number = g.asked();
         g.press(Space, number);
         g.press(Enter);
@@ -50,7 +50,7 @@ private slots:
     {
         for (const bool eleventh : {false, true}) {
             Game g;
-            g.rules.Picbeg_Click();
+            g.rules.start();
             const int number = g.asked(), monkeys = eleventh ? 11 : number % 10 + 1;
             g.press(Space, monkeys);
             g.press(Enter, eleventh ? 0 : 1);
@@ -76,20 +76,20 @@ private slots:
                 const bool waiting = !r.playing();
                 const int score = r.score();
                 switch (pick(random)) {
-                case 0: r.Picbeg_Click(); break;
-                case 1: r.PicV_Click(); break;
-                case 2: r.Pichp_Click(); break;
-                case 3: r.Pictrain_MouseDown(std::uniform_real_distribution<double>(0, 480)(random)); break;
-                case 4: r.Form_KeyDown(Space); break;
-                case 5: r.Form_KeyDown(Enter); break;
-                case 6: r.Form_KeyDown(33 + int(random() % 1000)); break;
-                default: r.Timer1_Timer();
+                case 0: r.start(); break;
+                case 1: r.toggleCountingAloud(); break;
+                case 2: r.openHelp(); break;
+                case 3: r.pressTrain(std::uniform_real_distribution<double>(0, 480)(random)); break;
+                case 4: r.pressKey(Space); break;
+                case 5: r.pressKey(Enter); break;
+                case 6: r.pressKey(33 + int(random() % 1000)); break;
+                default: r.tick();
                 }
                 const QByteArray at = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step);
-                QVERIFY2(r.boarded() >= 0 && r.boarded() <= 10 && r.lifeIdx() >= -1 && r.lifeIdx() <= 4, at);
-                QVERIFY2(r.numIdx() >= 0 && r.numIdx() <= 9, at);
+                QVERIFY2(r.boarded() >= 0 && r.boarded() <= 10 && r.livesLeft() >= 0 && r.livesLeft() <= 5, at);
+                QVERIFY2(r.askedNumber() >= 1 && r.askedNumber() <= 10, at);
                 for (int i = 0; r.scoreShown() && i < GameRules::Lives; ++i)
-                    QVERIFY2(r.lifeMarkerVisible(i) == (i <= r.lifeIdx()), at);
+                    QVERIFY2(r.lifeMarkerVisible(i) == (i < r.livesLeft()), at);
                 QVERIFY2(r.score() % 10 == 0 && ((waiting && r.playing()) || r.score() >= score), at);
                 QVERIFY2(r.trainLeft() != GameRules::TrainHome || r.paintedSeats() == r.boarded(), at);
                 QVERIFY2(g.host.timerRunning == r.timerEnabled(), at);

@@ -1,5 +1,5 @@
 #include "game/gamewindow.h"
-#include "game/picturebox.h"
+#include "widgets/picturebox.h"
 #include "rulesrecorder.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ class tst_GameWindow : public QObject
     Q_OBJECT
 
     RecordingSound m_sound;
-    QTemporaryDir m_spath;
+    QTemporaryDir m_programFolder;
     std::unique_ptr<GameWindow> m_window;
 
     PictureBox *box(const QString &name) const { return m_window->findChild<PictureBox *>(name); }
@@ -51,10 +51,10 @@ class tst_GameWindow : public QObject
     void click(const QString &name) { QTest::mouseClick(box(name), Qt::LeftButton, {}, QPoint(10, 10)); }
     void start(const Bitmaps &bitmaps = loadBitmaps())
     {
-        m_window = std::make_unique<GameWindow>(m_sound, m_spath.path() + QLatin1Char('/'), 2024, bitmaps);
+        m_window = std::make_unique<GameWindow>(m_sound, m_programFolder.path() + QLatin1Char('/'), 2024, bitmaps);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        click(QStringLiteral("Picbeg"));
+        click(QStringLiteral("startButton"));
     }
 
 private slots:
@@ -66,9 +66,9 @@ private slots:
         Bitmaps bitmaps = loadBitmaps();
         bitmaps.erase(107);
         start(bitmaps);
-        QCOMPARE(box(QStringLiteral("Pictrain"))->size(), QSize(457, 73));
+        QCOMPARE(box(QStringLiteral("train"))->size(), QSize(457, 73));
         int expected = 0;
-        for (const char *name : {"Picbeg", "Pichp", "Picboy", "Picture1", "Pictrain", "PicV"}) {
+        for (const char *name : {"startButton", "helpButton", "monkeyGroup", "scene", "train", "soundButton"}) {
             box(QLatin1String(name))->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
             QVERIFY2(rules().boarded() == ++expected, name);
@@ -77,42 +77,42 @@ private slots:
         QApplication::sendEvent(QApplication::focusWidget(), &repeat);
         QCOMPARE(rules().boarded(), ++expected);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
-        QVERIFY(rules().timerEnabled() || rules().lifeIdx() == 3);
+        QVERIFY(rules().timerEnabled() || rules().livesLeft() == 4);
     }
 
     void monkeysSitInTheirWindows()
     {
         start();
         for (int seats = 1; seats <= 10; ++seats) {
-            click(QStringLiteral("Picboy"));
-            QCOMPARE(box(QStringLiteral("Pictrain"))->surface(), trainWithMonkeys(seats));
+            click(QStringLiteral("monkeyGroup"));
+            QCOMPARE(box(QStringLiteral("train"))->surface(), trainWithMonkeys(seats));
         }
-        click(QStringLiteral("Picboy")); // the eleventh empties the train
-        QCOMPARE(box(QStringLiteral("Pictrain"))->surface(), trainWithMonkeys(0));
-        QVERIFY(!box(QStringLiteral("PicBall_4"))->isVisible());
+        click(QStringLiteral("monkeyGroup")); // the eleventh empties the train
+        QCOMPARE(box(QStringLiteral("train"))->surface(), trainWithMonkeys(0));
+        QVERIFY(!box(QStringLiteral("lifeMarker4"))->isVisible());
     }
 
     void carriageUnloadsLocomotiveDeparts()
     {
         start();
         const auto boardAll = [this] {
-            for (int i = 0; i <= rules().numIdx(); ++i)
-                click(QStringLiteral("Picboy"));
+            for (int i = 0; i < rules().askedNumber(); ++i)
+                click(QStringLiteral("monkeyGroup"));
         };
-        PictureBox *train = box(QStringLiteral("Pictrain"));
+        PictureBox *train = box(QStringLiteral("train"));
         boardAll();
         press(train, QPointF(399.9, 40));
         QCOMPARE(train->surface(), trainWithMonkeys(0));
         QVERIFY(!rules().timerEnabled());
 
         boardAll();
-        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("departureTimer"));
         timer->setInterval(1); // the ticks, not their pace, are looked at here
         press(train, QPointF(400, 40));
-        click(QStringLiteral("Picboy")); // disabled while the train is away
-        QCOMPARE(rules().boarded(), rules().numIdx() + 1);
+        click(QStringLiteral("monkeyGroup")); // disabled while the train is away
+        QCOMPARE(rules().boarded(), rules().askedNumber());
         QTRY_VERIFY(train->x() > 300);
-        QCOMPARE(box(QStringLiteral("Pictclud"))->x() - train->x(), 420 - 30);
+        QCOMPARE(box(QStringLiteral("smoke"))->x() - train->x(), 420 - 30);
         QTRY_COMPARE(train->x(), 30);
         QVERIFY(!timer->isActive());
         QCOMPARE(train->surface(), trainWithMonkeys(0));
@@ -123,10 +123,10 @@ private slots:
     {
         start();
         for (int miss = 0; miss < GameRules::Lives; ++miss)
-            press(box(QStringLiteral("Pictrain")), QPointF(450, 40)); // empty: always wrong
+            press(box(QStringLiteral("train")), QPointF(450, 40)); // empty: always wrong
         QWidget *secondary = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets())
-            secondary = window->isVisible() && window->objectName() == "Form2" ? window : secondary;
+            secondary = window->isVisible() && window->objectName() == "leaderboardWindow" ? window : secondary;
         QVERIFY(secondary);
         QVERIFY(!m_window->isEnabled());
         QVERIFY(!m_window->close());

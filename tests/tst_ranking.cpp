@@ -70,7 +70,7 @@ private slots:
     void resolvePath_data()
     {
         QTest::addColumn<QString>("layout"); // files to make under a temporary prefix
-        QTest::addColumn<QString>("spath");
+        QTest::addColumn<QString>("programFolder");
         QTest::addColumn<bool>("inDataFolder");
         const QString entry = QStringLiteral("share/applications/%1.desktop").arg(AppInfo::DesktopId);
         QTest::newRow("run from the build") << QString() << "bin/" << false;
@@ -84,7 +84,7 @@ private slots:
     void resolvePath()
     {
         QFETCH(QString, layout);
-        QFETCH(QString, spath);
+        QFETCH(QString, programFolder);
         QFETCH(bool, inDataFolder);
         QStandardPaths::setTestModeEnabled(true); // never the player's real data folder
         QTemporaryDir prefix;
@@ -92,7 +92,7 @@ private slots:
         for (const QString &file : layout.split(u'|', Qt::SkipEmptyParts))
             QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(file).path())
                     && QFile(prefix.filePath(file)).open(QIODevice::WriteOnly));
-        const QString folder = spath.startsWith(u'/') ? spath : prefix.filePath(spath);
+        const QString folder = programFolder.startsWith(u'/') ? programFolder : prefix.filePath(programFolder);
         const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/';
         QCOMPARE(RankingStore::resolvePath(folder, 1), (inDataFolder ? dataFolder : folder) + "kobu1.tmp");
     }

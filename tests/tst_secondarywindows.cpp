@@ -28,7 +28,7 @@ private slots:
     void leaderboard_data()
     {
         QTest::addColumn<QByteArray>("before"); // empty: no ranking file
-        QTest::addColumn<int>("fcount");
+        QTest::addColumn<int>("score");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("act");
         QTest::addColumn<QByteArray>("after"); // empty: the rewrite fails
@@ -43,21 +43,21 @@ private slots:
     void leaderboard()
     {
         QFETCH(QByteArray, before);
-        QFETCH(int, fcount);
+        QFETCH(int, score);
         QFETCH(QString, name);
         QFETCH(int, act);
         QFETCH(QByteArray, after);
         Board board;
         QVERIFY(before.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(before)));
         board.file.close();
-        const bool ranked = fcount > 3 || before.isEmpty();
-        board.window.fcount = fcount;
+        const bool ranked = score > 3 || before.isEmpty();
+        board.window.setFinishedGame(0, score);
         board.window.show();
         QVERIFY(!board.game.isEnabled() && board.file.exists());
-        QCOMPARE(board.text(u"Labt"_s), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
+        QCOMPARE(board.text(u"heading"_s), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
         QCOMPARE(board.window.findChild<QPushButton *>()->isVisible(), ranked);
         QCOMPARE(board.nameBox->isVisible() && board.window.focusWidget() == board.nameBox, ranked);
-        QCOMPARE(board.text(u"Label1_2"_s) + board.text(u"Label2_9"_s), before.isEmpty() ? u"00"_s : u"C3"_s);
+        QCOMPARE(board.text(u"rankName2"_s) + board.text(u"rankScore9"_s), before.isEmpty() ? u"00"_s : u"C3"_s);
         QVERIFY(!after.isEmpty() || (board.file.remove() && QDir().mkdir(board.file.fileName())));
         board.nameBox->setText(name);
         if (act == CloseBox)
@@ -69,7 +69,7 @@ private slots:
         const bool stays = act != CloseBox && (name.isEmpty() || after.isEmpty());
         QCOMPARE(QList({board.window.isVisible(), board.game.isEnabled()}), QList({stays, !stays}));
         QCOMPARE(board.file.open(QIODevice::ReadOnly) ? board.file.readAll() : QByteArray(), after);
-        QCOMPARE(board.text(u"Labt"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
+        QCOMPARE(board.text(u"heading"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
         board.window.close();
         board.window.show();
         QCOMPARE(board.sound.ids(), QList<int>(2, 113));

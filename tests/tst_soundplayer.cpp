@@ -34,11 +34,11 @@ private slots:
     void cutsOffClosesAfterSoundAndReopens()
     {
         SoundPlayer player;
-        player.PlayWav(LongSound);
-        player.PlayWav(ShortSound);
+        player.play(LongSound);
+        player.play(ShortSound);
         QVERIFY(player.pendingBytes() < std::size_t(player.deviceSpec()->freq) * 2);
         QTRY_VERIFY_WITH_TIMEOUT(!player.isDeviceOpen(), 8000);
-        player.PlayWav(LongSound);
+        player.play(LongSound);
         QVERIFY(player.pendingBytes() > 0);
     }
 
@@ -46,7 +46,7 @@ private slots:
     {
         qputenv("SDL_AUDIODRIVER", "no-such-driver"); // the last test: nothing after needs a device
         SoundPlayer player;
-        player.PlayWav(ShortSound);
+        player.play(ShortSound);
         QVERIFY(!player.deviceSpec());
     }
 };

@@ -14,6 +14,6 @@ public:
     // prepared, so that the first tick falls a full interval after the press.
     virtual void setDepartureTimer(bool running) = 0;
 
-    virtual void showLeaderboard(std::int16_t grd, std::int32_t fcount) = 0;
+    virtual void showLeaderboard(std::int16_t grade, std::int32_t score) = 0;
     virtual void showHelp() = 0;
 };

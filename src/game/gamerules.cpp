@@ -10,14 +10,14 @@ GameRules::GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed)
 {
 }
 
-int GameRules::drawNumIdx(std::mt19937 &generator)
+int GameRules::drawNumber(std::mt19937 &generator)
 {
     // A distribution, not a modulo, so that no number comes up more often.
     std::uniform_int_distribution<int> index(0, Seats - 1);
-    return index(generator);
+    return index(generator) + 1;
 }
 
-void GameRules::Picbeg_Click()
+void GameRules::start()
 {
     if (playing())
         return;
@@ -25,104 +25,105 @@ void GameRules::Picbeg_Click()
     m_scoreShown = true;
     unloadTrain();
     m_trainLeft = TrainHome;
-    m_lifeIdx = Lives - 1;
+    m_livesLeft = Lives;
     enterState(State::Asking);
     m_lifeMarkers.fill(true);
     m_monkeyGroupVisible = true;
-    NewQuestion();
+    askNewQuestion();
 }
 
-void GameRules::NewQuestion()
+void GameRules::askNewQuestion()
 {
     m_trainVisible = true;
     m_boarded = 0;
     // One generator for the whole run: reseeding from the clock before each
     // draw would repeat the number whenever two questions share a tick.
-    m_numIdx = drawNumIdx(m_generator);
-    m_sound.PlayWav(NumberSoundBase + 1 + m_numIdx);
+    m_askedNumber = drawNumber(m_generator);
+    m_sound.play(NumberSoundBase + m_askedNumber);
     m_monkeyGroupEnabled = true;
-    m_numberShown = m_numIdx + 1;
+    m_numberShown = m_askedNumber;
 }
 
-void GameRules::LoseLife()
+void GameRules::loseLife()
 {
     unloadTrain();
-    m_lifeMarkers.at(m_lifeIdx) = false;
-    --m_lifeIdx;
-    m_sound.PlayWav(MissSound);
-    if (m_lifeIdx < 0)
-        GameOver();
+    // The rightmost marker goes first.
+    --m_livesLeft;
+    m_lifeMarkers.at(m_livesLeft) = false;
+    m_sound.play(MissSound);
+    if (m_livesLeft == 0)
+        endGame();
 }
 
-void GameRules::GameOver()
+void GameRules::endGame()
 {
     enterState(State::Waiting);
     m_host.showLeaderboard(Grade, m_score);
 }
 
-void GameRules::PicV_Click()
+void GameRules::toggleCountingAloud()
 {
-    m_soundOn = !m_soundOn;
+    m_countingAloud = !m_countingAloud;
 }
 
-void GameRules::Pichp_Click()
+void GameRules::openHelp()
 {
     // Abandons the game where it stands; a departure freezes mid-way.
     enterState(State::Waiting);
     m_host.showHelp();
 }
 
-void GameRules::Picboy_Click()
+void GameRules::boardMonkey()
 {
     // Space reaches here even while the train is away: nobody boards then.
     if (m_state != State::Asking)
         return;
     if (m_boarded >= Seats) {
-        LoseLife();
+        loseLife();
         return;
     }
     m_paintedSeats = m_boarded + 1;
     ++m_boarded;
-    if (m_soundOn)
-        m_sound.PlayWav(NumberSoundBase + m_boarded);
+    if (m_countingAloud)
+        m_sound.play(NumberSoundBase + m_boarded);
 }
 
-void GameRules::Pictrain_MouseDown(double x)
+void GameRules::pressTrain(double x)
 {
     if (x < LocomotiveThreshold)
         unloadTrain();
     else
-        Depart();
+        depart();
 }
 
-void GameRules::Form_KeyDown(int keyCode)
+void GameRules::pressKey(int keyCode)
 {
     if (!playing())
         return;
     if (keyCode == KeySpace)
-        Picboy_Click();
+        boardMonkey();
     else if (keyCode == KeyEnter)
-        Depart();
+        depart();
 }
 
-void GameRules::Depart()
+void GameRules::depart()
 {
     // A train already on its way is not judged (and paid) a second time.
     if (m_state != State::Asking)
         return;
-    if (m_boarded != m_numIdx + 1) {
-        LoseLife();
+    if (m_boarded != m_askedNumber) {
+        loseLife();
         return;
     }
     enterState(State::Departing);
     m_smokeLeft = SmokeStart;
     m_smokeVisible = true;
     m_score += Bonus;
-    m_sound.PlayWav(DepartureSound);
+    m_sound.play(DepartureSound);
     m_monkeyGroupEnabled = false;
 }
 
-void GameRules::Timer1_Timer()
+void GameRules::tick()
 {
     if (m_state != State::Departing)
         return;
@@ -135,7 +136,7 @@ void GameRules::Timer1_Timer()
     m_trainLeft = TrainHome;
     // The train comes back empty, as the new question's count starts at 0.
     unloadTrain();
-    NewQuestion();
+    askNewQuestion();
 }
 
 void GameRules::unloadTrain()

@@ -46,23 +46,23 @@ public:
 
     GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed);
 
-    // What the player does.
-    void Picbeg_Click();
-    void PicV_Click();
-    void Pichp_Click();
-    void Picboy_Click();
-    void Pictrain_MouseDown(double x);
-    void Form_KeyDown(int keyCode);
-    void Timer1_Timer();
+    // What the player does, and the departure timer's tick.
+    void start();
+    void toggleCountingAloud();
+    void openHelp();
+    void boardMonkey();
+    void pressTrain(double x); // x in the train picture's pixels
+    void pressKey(int keyCode);
+    void tick();
 
     // Game state.
     State state() const { return m_state; }
     bool playing() const { return m_state != State::Waiting; }
     int boarded() const { return m_boarded; }
-    int numIdx() const { return m_numIdx; }
-    int lifeIdx() const { return m_lifeIdx; }
+    int askedNumber() const { return m_askedNumber; } // 1..10
+    int livesLeft() const { return m_livesLeft; }     // 0..Lives
     std::int32_t score() const { return m_score; }
-    bool soundOn() const { return m_soundOn; }
+    bool countingAloud() const { return m_countingAloud; }
 
     // What the window shows.
     bool timerEnabled() const { return m_state == State::Departing; }
@@ -77,14 +77,14 @@ public:
     bool monkeyGroupVisible() const { return m_monkeyGroupVisible; }
     bool monkeyGroupEnabled() const { return m_monkeyGroupEnabled; }
 
-    // Draws an index 0..9 uniformly; the number asked is the index + 1.
-    static int drawNumIdx(std::mt19937 &generator);
+    // Draws a number 1..10 uniformly.
+    static int drawNumber(std::mt19937 &generator);
 
 private:
-    void NewQuestion();
-    void LoseLife();
-    void GameOver();
-    void Depart();
+    void askNewQuestion();
+    void loseLife();
+    void endGame();
+    void depart();
     void unloadTrain();
     void enterState(State next);
 
@@ -94,10 +94,10 @@ private:
 
     State m_state = State::Waiting;
     int m_boarded = 0;
-    int m_numIdx = 0;
-    int m_lifeIdx = 0;
+    int m_askedNumber = 1;
+    int m_livesLeft = 0;
     std::int32_t m_score = 0;
-    bool m_soundOn = true;
+    bool m_countingAloud = true;
 
     int m_numberShown = 0;
     bool m_scoreShown = false;

@@ -1,7 +1,7 @@
 #include "game/gamewindow.h"
 
-#include "game/chinesefont.h"
-#include "game/picturebox.h"
+#include "widgets/chinesefont.h"
+#include "widgets/picturebox.h"
 #include "help/helpwindow.h"
 #include "leaderboard/leaderboardwindow.h"
 
@@ -24,29 +24,26 @@ const QColor ScoreYellow(255, 255, 0);
 constexpr qreal NumberPointSize = 42;
 constexpr qreal ScorePointSize = 14.25;
 
-constexpr QRect Picture1Rect(0, 0, 601, 441);
-constexpr QPoint PicVPlace(624, 200);
-constexpr QPoint PicbegPlace(624, 152);
-constexpr QPoint PichpPlace(624, 248);
-constexpr QPoint PicboyPlace(616, 40);
-constexpr QPoint PictcludPlace(416, 216);
-constexpr QPoint PictrainPlace(GameRules::TrainHome, 253);
-constexpr int PicBallLeft = 200;
-constexpr int PicBallSpacing = 24;
-constexpr QRect LabresRect(16, 16, 97, 129);
-constexpr QRect LabfenRect(624, 384, 65, 25);
-// The holders of the monkey sprite are never shown.
-constexpr std::array<QPoint, 2> PicPbPlaces{QPoint(608, 8), QPoint(640, 8)};
+constexpr QRect SceneRect(0, 0, 601, 441);
+constexpr QPoint SoundButtonPlace(624, 200);
+constexpr QPoint StartButtonPlace(624, 152);
+constexpr QPoint HelpButtonPlace(624, 248);
+constexpr QPoint MonkeyGroupPlace(616, 40);
+constexpr QPoint SmokePlace(416, 216);
+constexpr QPoint TrainPlace(GameRules::TrainHome, 253);
+constexpr int LifeMarkersLeft = 200;
+constexpr int LifeMarkerSpacing = 24;
+constexpr QRect NumberRect(16, 16, 97, 129);
+constexpr QRect ScoreRect(624, 384, 65, 25);
 // Sizes before a picture arrives.
 constexpr QSize ButtonDesignSize(33, 33);
-constexpr QSize PicboyDesignSize(41, 41);
-constexpr QSize PictcludDesignSize(41, 33);
-constexpr QSize PicBallDesignSize(17, 17);
-constexpr QSize PictrainDesignSize(457, 73);
-constexpr QSize PicPbDesignSize(25, 25);
+constexpr QSize MonkeyGroupDesignSize(41, 41);
+constexpr QSize SmokeDesignSize(41, 33);
+constexpr QSize LifeMarkerDesignSize(17, 17);
+constexpr QSize TrainDesignSize(457, 73);
 
 // Embedded pictures by number.
-constexpr int BallBitmap = 101;
+constexpr int LifeMarkerBitmap = 101;
 constexpr int SceneBitmap = 102;
 constexpr int MonkeyGroupBitmap = 103;
 constexpr int MonkeyMaskBitmap = 104;
@@ -97,20 +94,20 @@ int gameKeyCode(const QKeyEvent &event)
 
 } // namespace
 
-GameWindow::GameWindow(SoundSink &sound, QString spath, std::uint32_t seed, const Bitmaps &bitmaps)
+GameWindow::GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps)
     : m_sound(sound)
     , m_rules(sound, *this, seed)
-    , m_spath(std::move(spath))
+    , m_programFolder(std::move(programFolder))
 {
     buildControls();
-    Form_Load(bitmaps);
+    loadAtStart(bitmaps);
 }
 
 GameWindow::~GameWindow() = default;
 
 void GameWindow::buildControls()
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("gameWindow"));
     setWindowTitle(QStringLiteral("咕噜号"));
     setWindowIcon(gameIcon({32}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
@@ -121,83 +118,85 @@ void GameWindow::buildControls()
     setAutoFillBackground(true);
 
     // In the designed order, so that later controls lie on top.
-    PicV = makePictureBox(this, QStringLiteral("PicV"), PicVPlace, ButtonDesignSize, true);
-    PicV->setToolTip(QStringLiteral("声音提示"));
-    Picture1 = makePictureBox(this, QStringLiteral("Picture1"), Picture1Rect.topLeft(), Picture1Rect.size(), true);
-    Picture1->setAutoSize(false);
+    m_soundButton = makePictureBox(this, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
+    m_soundButton->setToolTip(QStringLiteral("声音提示"));
+    m_scene = makePictureBox(this, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
+    m_scene->setAutoSize(false);
     // The scene is a pixel narrower than the box, whose own colour shows there.
-    QPalette system = Picture1->palette();
+    QPalette system = m_scene->palette();
     system.setColor(QPalette::Window, style()->standardPalette().color(QPalette::Window));
-    Picture1->setPalette(system);
-    Pictclud = makePictureBox(Picture1, QStringLiteral("Pictclud"), PictcludPlace, PictcludDesignSize, false);
+    m_scene->setPalette(system);
+    m_smoke = makePictureBox(m_scene, QStringLiteral("smoke"), SmokePlace, SmokeDesignSize, false);
     for (int i = 0; i < GameRules::Lives; ++i) {
-        PicBall[i] = makePictureBox(Picture1, QStringLiteral("PicBall_%1").arg(i),
-                                    QPoint(PicBallLeft + PicBallSpacing * i, 0), PicBallDesignSize, true);
+        m_lifeMarkers[i] = makePictureBox(m_scene, QStringLiteral("lifeMarker%1").arg(i),
+                                          QPoint(LifeMarkersLeft + LifeMarkerSpacing * i, 0), LifeMarkerDesignSize,
+                                          true);
     }
-    Pictrain = makePictureBox(Picture1, QStringLiteral("Pictrain"), PictrainPlace, PictrainDesignSize, false);
-    Labres = makeTransparentLabel(Picture1, QStringLiteral("Labres"), LabresRect, NumberRed, NumberPointSize);
-    PicPb[1] = makePictureBox(this, QStringLiteral("PicPb_1"), PicPbPlaces[1], PicPbDesignSize, false);
-    PicPb[0] = makePictureBox(this, QStringLiteral("PicPb_0"), PicPbPlaces[0], PicPbDesignSize, false);
-    Picboy = makePictureBox(this, QStringLiteral("Picboy"), PicboyPlace, PicboyDesignSize, false);
-    Pichp = makePictureBox(this, QStringLiteral("Pichp"), PichpPlace, ButtonDesignSize, true);
-    Pichp->setToolTip(QStringLiteral("帮助"));
-    Picbeg = makePictureBox(this, QStringLiteral("Picbeg"), PicbegPlace, ButtonDesignSize, true);
-    Picbeg->setToolTip(QStringLiteral("开始"));
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(GameRules::TickMs);
-    Labfen = makeTransparentLabel(this, QStringLiteral("Labfen"), LabfenRect, ScoreYellow, ScorePointSize);
+    m_train = makePictureBox(m_scene, QStringLiteral("train"), TrainPlace, TrainDesignSize, false);
+    m_numberLabel = makeTransparentLabel(m_scene, QStringLiteral("numberLabel"), NumberRect, NumberRed, NumberPointSize);
+    m_monkeyGroup = makePictureBox(this, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
+    m_helpButton = makePictureBox(this, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
+    m_helpButton->setToolTip(QStringLiteral("帮助"));
+    m_startButton = makePictureBox(this, QStringLiteral("startButton"), StartButtonPlace, ButtonDesignSize, true);
+    m_startButton->setToolTip(QStringLiteral("开始"));
+    m_departureTimer = new QTimer(this);
+    m_departureTimer->setObjectName(QStringLiteral("departureTimer"));
+    m_departureTimer->setTimerType(Qt::PreciseTimer);
+    m_departureTimer->setInterval(GameRules::TickMs);
+    m_scoreLabel = makeTransparentLabel(this, QStringLiteral("scoreLabel"), ScoreRect, ScoreYellow, ScorePointSize);
 
-    const std::array<QWidget *, 14> tabOrder{Picbeg,     Pichp,      Picboy,     PicPb[0],   PicPb[1],
-                                             Picture1,   Pictrain,   PicBall[4], PicBall[3], PicBall[2],
-                                             PicBall[1], PicBall[0], PicV,       Pictclud};
+    const std::array<QWidget *, 12> tabOrder{m_startButton,    m_helpButton,     m_monkeyGroup,    m_scene,
+                                             m_train,          m_lifeMarkers[4], m_lifeMarkers[3], m_lifeMarkers[2],
+                                             m_lifeMarkers[1], m_lifeMarkers[0], m_soundButton,    m_smoke};
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    Picbeg->setFocus();
+    m_startButton->setFocus();
 
-    connect(Picbeg, &PictureBox::clicked, this, [this] { play(&GameRules::Picbeg_Click); });
-    connect(PicV, &PictureBox::clicked, this, [this] { play(&GameRules::PicV_Click); });
-    connect(Pichp, &PictureBox::clicked, this, [this] { play(&GameRules::Pichp_Click); });
-    connect(Picboy, &PictureBox::clicked, this, [this] { play(&GameRules::Picboy_Click); });
-    connect(Pictrain, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF position) {
-        play([x = position.x()](GameRules &rules) { rules.Pictrain_MouseDown(x); });
+    connect(m_startButton, &PictureBox::clicked, this, [this] { play(&GameRules::start); });
+    connect(m_soundButton, &PictureBox::clicked, this, [this] { play(&GameRules::toggleCountingAloud); });
+    connect(m_helpButton, &PictureBox::clicked, this, [this] { play(&GameRules::openHelp); });
+    connect(m_monkeyGroup, &PictureBox::clicked, this, [this] { play(&GameRules::boardMonkey); });
+    connect(m_train, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF position) {
+        play([x = position.x()](GameRules &rules) { rules.pressTrain(x); });
     });
-    connect(Timer1, &QTimer::timeout, this, [this] { play(&GameRules::Timer1_Timer); });
+    connect(m_departureTimer, &QTimer::timeout, this, [this] { play(&GameRules::tick); });
 }
 
-void GameWindow::Form_Load(const Bitmaps &bitmaps)
+void GameWindow::loadAtStart(const Bitmaps &bitmaps)
 {
-    // spath and playing come with construction; from here on a step that
-    // fails is skipped and start-up goes on.
+    // The program's folder and the rules come with construction; from here
+    // on a step that fails is skipped and start-up goes on.
     setFixedSize(ClientSize);
     move(ScreenPlace);
     assignPictures(bitmaps);
-    Timer1->stop();
-    for (PictureBox *ball : PicBall)
-        ball->hide();
+    m_departureTimer->stop();
+    for (PictureBox *marker : m_lifeMarkers)
+        marker->hide();
     switchOnKeyPreview();
 }
 
 void GameWindow::assignPictures(const Bitmaps &bitmaps)
 {
-    // A picture that did not load leaves its box as designed.
-    const auto assign = [&bitmaps](PictureBox *box, int number) {
-        const auto picture = bitmaps.find(number);
-        if (picture != bitmaps.end())
-            box->setPicture(picture->second);
+    const auto picture = [&bitmaps](int number) {
+        const auto found = bitmaps.find(number);
+        return found != bitmaps.end() ? found->second : QImage();
     };
-    assign(Picture1, SceneBitmap);
-    assign(Picbeg, StartBitmap);
-    assign(Pichp, HelpBitmap);
-    assign(PicV, SoundBitmap);
-    assign(Pictclud, SmokeBitmap);
-    assign(Picboy, MonkeyGroupBitmap);
-    assign(Pictrain, TrainBitmap);
-    assign(PicPb[0], MonkeyMaskBitmap);
-    assign(PicPb[1], MonkeyBitmap);
-    for (PictureBox *ball : PicBall)
-        assign(ball, BallBitmap);
+    // A picture that did not load leaves its box as designed.
+    const auto assign = [&picture](PictureBox *box, int number) {
+        if (const QImage image = picture(number); !image.isNull())
+            box->setPicture(image);
+    };
+    assign(m_scene, SceneBitmap);
+    assign(m_startButton, StartBitmap);
+    assign(m_helpButton, HelpBitmap);
+    assign(m_soundButton, SoundBitmap);
+    assign(m_smoke, SmokeBitmap);
+    assign(m_monkeyGroup, MonkeyGroupBitmap);
+    assign(m_train, TrainBitmap);
+    for (PictureBox *marker : m_lifeMarkers)
+        assign(marker, LifeMarkerBitmap);
+    m_monkeyMask = picture(MonkeyMaskBitmap);
+    m_monkeyPicture = picture(MonkeyBitmap);
 }
 
 void GameWindow::switchOnKeyPreview()
@@ -213,16 +212,16 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const int keyCode = gameKeyCode(static_cast<const QKeyEvent &>(*event));
         if (keyCode != 0) {
-            Form_KeyDown(keyCode);
+            pressKey(keyCode);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void GameWindow::Form_KeyDown(int keyCode)
+void GameWindow::pressKey(int keyCode)
 {
-    play([keyCode](GameRules &rules) { rules.Form_KeyDown(keyCode); });
+    play([keyCode](GameRules &rules) { rules.pressKey(keyCode); });
 }
 
 void GameWindow::closeEvent(QCloseEvent *event)
@@ -245,48 +244,46 @@ void GameWindow::play(Handler handler)
 void GameWindow::showRules()
 {
     const int number = m_rules.numberShown();
-    Labres->setText(number > 0 ? QString::number(number) : QString());
-    Labfen->setText(m_rules.scoreShown() ? QString::number(m_rules.score()) : QString());
+    m_numberLabel->setText(number > 0 ? QString::number(number) : QString());
+    m_scoreLabel->setText(m_rules.scoreShown() ? QString::number(m_rules.score()) : QString());
     for (int i = 0; i < GameRules::Lives; ++i)
-        PicBall[i]->setVisible(m_rules.lifeMarkerVisible(i));
+        m_lifeMarkers[i]->setVisible(m_rules.lifeMarkerVisible(i));
     showTrain();
-    Pictclud->setLeft(m_rules.smokeLeft());
-    Pictclud->setVisible(m_rules.smokeVisible());
-    Picboy->setVisible(m_rules.monkeyGroupVisible());
-    Picboy->setEnabled(m_rules.monkeyGroupEnabled());
+    m_smoke->setLeft(m_rules.smokeLeft());
+    m_smoke->setVisible(m_rules.smokeVisible());
+    m_monkeyGroup->setVisible(m_rules.monkeyGroupVisible());
+    m_monkeyGroup->setEnabled(m_rules.monkeyGroupEnabled());
 }
 
 void GameWindow::showTrain()
 {
-    Pictrain->setLeft(m_rules.trainLeft());
-    Pictrain->setVisible(m_rules.trainVisible());
+    m_train->setLeft(m_rules.trainLeft());
+    m_train->setVisible(m_rules.trainVisible());
     const int seats = m_rules.paintedSeats();
     if (seats < m_seatsShown) {
-        Pictrain->clearDrawing();
+        m_train->clearDrawing();
         m_seatsShown = 0;
     }
-    // The mask blackens the monkey's outline, the picture fills it in.
     for (; m_seatsShown < seats; ++m_seatsShown) {
         const QPoint seat(GameRules::seatX[m_seatsShown], GameRules::seatY[m_seatsShown]);
-        Pictrain->paintPicture(PicPb[0]->picture(), seat, QPainter::RasterOp_SourceAndDestination);
-        Pictrain->paintPicture(PicPb[1]->picture(), seat, QPainter::RasterOp_SourceXorDestination);
+        m_train->paintPicture(m_monkeyMask, seat, QPainter::RasterOp_SourceAndDestination);
+        m_train->paintPicture(m_monkeyPicture, seat, QPainter::RasterOp_SourceXorDestination);
     }
 }
 
 void GameWindow::setDepartureTimer(bool running)
 {
     if (running)
-        Timer1->start();
+        m_departureTimer->start();
     else
-        Timer1->stop();
+        m_departureTimer->stop();
 }
 
-void GameWindow::showLeaderboard(std::int16_t grd, std::int32_t fcount)
+void GameWindow::showLeaderboard(std::int16_t grade, std::int32_t score)
 {
     if (!m_leaderboard)
-        m_leaderboard = std::make_unique<LeaderboardWindow>(*this, m_sound, m_spath);
-    m_leaderboard->grd = grd;
-    m_leaderboard->fcount = fcount;
+        m_leaderboard = std::make_unique<LeaderboardWindow>(*this, m_sound, m_programFolder);
+    m_leaderboard->setFinishedGame(grade, score);
     m_leaderboard->show();
 }
 

@@ -24,12 +24,13 @@ class GameWindow : public QWidget, private GameHost
     Q_OBJECT
 
 public:
-    // spath is the folder the ranking file lives in, ending with a separator.
-    GameWindow(SoundSink &sound, QString spath, std::uint32_t seed, const Bitmaps &bitmaps);
+    // programFolder is the executable's folder, ending with a separator: the
+    // ranking file lives there unless the game is installed.
+    GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps);
     ~GameWindow() override;
 
     const GameRules &rules() const { return m_rules; }
-    const QString &spath() const { return m_spath; }
+    const QString &programFolder() const { return m_programFolder; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,10 +38,10 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load(const Bitmaps &bitmaps);
+    void loadAtStart(const Bitmaps &bitmaps);
     void assignPictures(const Bitmaps &bitmaps);
     void switchOnKeyPreview();
-    void Form_KeyDown(int keyCode);
+    void pressKey(int keyCode);
 
     // Runs one of the rules' handlers and then shows the result.
     template<typename Handler>
@@ -49,25 +50,27 @@ private:
     void showTrain();
 
     void setDepartureTimer(bool running) override;
-    void showLeaderboard(std::int16_t grd, std::int32_t fcount) override;
+    void showLeaderboard(std::int16_t grade, std::int32_t score) override;
     void showHelp() override;
 
     SoundSink &m_sound;
     GameRules m_rules;
-    const QString m_spath;
+    const QString m_programFolder;
 
-    PictureBox *PicV = nullptr;
-    PictureBox *Picture1 = nullptr;
-    PictureBox *Pictclud = nullptr;
-    std::array<PictureBox *, GameRules::Lives> PicBall{};
-    PictureBox *Pictrain = nullptr;
-    QLabel *Labres = nullptr;
-    std::array<PictureBox *, 2> PicPb{};
-    PictureBox *Picboy = nullptr;
-    PictureBox *Pichp = nullptr;
-    PictureBox *Picbeg = nullptr;
-    QTimer *Timer1 = nullptr;
-    QLabel *Labfen = nullptr;
+    PictureBox *m_soundButton = nullptr;
+    PictureBox *m_scene = nullptr;
+    PictureBox *m_smoke = nullptr;
+    std::array<PictureBox *, GameRules::Lives> m_lifeMarkers{};
+    PictureBox *m_train = nullptr;
+    QLabel *m_numberLabel = nullptr;
+    PictureBox *m_monkeyGroup = nullptr;
+    PictureBox *m_helpButton = nullptr;
+    PictureBox *m_startButton = nullptr;
+    QTimer *m_departureTimer = nullptr;
+    QLabel *m_scoreLabel = nullptr;
+    // A seated monkey: the mask blackens its outline, the picture fills it in.
+    QImage m_monkeyMask;
+    QImage m_monkeyPicture;
 
     int m_seatsShown = 0;
     std::unique_ptr<LeaderboardWindow> m_leaderboard;

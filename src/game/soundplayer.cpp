@@ -151,7 +151,7 @@ SoundPlayer::SoundPlayer()
     QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
 }
 
-void SoundPlayer::PlayWav(int id)
+void SoundPlayer::play(int id)
 {
     if (!output().format)
         return;

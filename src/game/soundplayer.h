@@ -100,7 +100,7 @@ public:
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
-    void PlayWav(int id) override;
+    void play(int id) override;
 
     // The device is open while a sound plays and for a while after.
     bool isDeviceOpen() const { return m_device.has_value(); }

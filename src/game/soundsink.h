@@ -9,5 +9,5 @@ public:
 
     // Starts the embedded sound :/wav/<id> and returns at once; a sound
     // already playing is cut off.
-    virtual void PlayWav(int id) = 0;
+    virtual void play(int id) = 0;
 };

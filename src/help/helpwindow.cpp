@@ -36,18 +36,18 @@ QString helpText()
 } // namespace
 
 HelpWindow::HelpWindow(QWidget &gameWindow)
-    : SecondaryWindow(gameWindow, QStringLiteral("Form3"), Caption, ClientSize)
+    : SecondaryWindow(gameWindow, QStringLiteral("helpWindow"), Caption, ClientSize)
 {
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TextRect);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("helpText"));
+    m_text->setGeometry(TextRect);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
 }
 
 void HelpWindow::load()
 {
     move(pixels(LeftTwips), pixels(TopTwips));
-    Label1->setText(helpText());
+    m_text->setText(helpText());
 }

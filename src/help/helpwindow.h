@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/secondarywindow.h"
+#include "widgets/secondarywindow.h"
 
 class QLabel;
 
@@ -14,5 +14,5 @@ protected:
     void load() override;
 
 private:
-    QLabel *Label1 = nullptr;
+    QLabel *m_text = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "leaderboard/leaderboardwindow.h"
 
-#include "game/chinesefont.h"
+#include "widgets/chinesefont.h"
 #include "game/soundsink.h"
 #include "leaderboard/rankingstore.h"
 
@@ -50,47 +50,53 @@ QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width
 
 } // namespace
 
-LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString spath)
-    : SecondaryWindow(gameWindow, QStringLiteral("Form2"), Caption, ClientSize)
+LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder)
+    : SecondaryWindow(gameWindow, QStringLiteral("leaderboardWindow"), Caption, ClientSize)
     , m_sound(sound)
-    , m_spath(std::move(spath))
+    , m_programFolder(std::move(programFolder))
 {
     // Created in tab order: the name box takes the focus first.
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(NameBoxRect);
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_nameBox->setGeometry(NameBoxRect);
     // Not one character more than the file keeps, so what is typed is saved.
-    Text1->setMaxLength(Ranking::MaxNameLength);
+    m_nameBox->setMaxLength(Ranking::MaxNameLength);
 
     for (int i = 0; i < Ranking::Entries; ++i) {
-        m_rows[i].score = rowLabel(this, QStringLiteral("Label2_%1").arg(i), ScoreLeft, ScoreWidth, i);
-        m_rows[i].name = rowLabel(this, QStringLiteral("Label1_%1").arg(i), NameLeft, NameWidth, i);
+        m_rows[i].score = rowLabel(this, QStringLiteral("rankScore%1").arg(i), ScoreLeft, ScoreWidth, i);
+        m_rows[i].name = rowLabel(this, QStringLiteral("rankName%1").arg(i), NameLeft, NameWidth, i);
     }
 
-    Labt = new QLabel(this);
-    Labt->setObjectName(QStringLiteral("Labt"));
-    Labt->setGeometry(HeadingRect);
-    Labt->setFont(songTiBold(HeadingPointSize));
-    Labt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette red = Labt->palette();
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("heading"));
+    m_heading->setGeometry(HeadingRect);
+    m_heading->setFont(songTiBold(HeadingPointSize));
+    m_heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette red = m_heading->palette();
     red.setColor(QPalette::WindowText, HeadingColour);
-    Labt->setPalette(red);
+    m_heading->setPalette(red);
 
-    Command1 = new QPushButton(ConfirmCaption, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(ConfirmRect);
+    m_confirmButton = new QPushButton(ConfirmCaption, this);
+    m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    m_confirmButton->setGeometry(ConfirmRect);
 
-    connect(Text1, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
-    connect(Command1, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
+    connect(m_nameBox, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
+    connect(m_confirmButton, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
+}
+
+void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score)
+{
+    m_grade = grade;
+    m_score = score;
 }
 
 void LeaderboardWindow::load()
 {
-    m_rankFile = RankingStore::resolvePath(m_spath, grd);
+    m_rankFile = RankingStore::resolvePath(m_programFolder, m_grade);
     readTable();
     showEntry(m_rankPos != Ranking::NotRanked);
     showTable();
-    m_sound.PlayWav(OpeningSound);
+    m_sound.play(OpeningSound);
 }
 
 void LeaderboardWindow::readTable()
@@ -111,17 +117,17 @@ void LeaderboardWindow::readTable()
     case RankingStore::ReadResult::Read:
         break;
     }
-    m_rankPos = Ranking::rankOf(m_table, fcount);
+    m_rankPos = Ranking::rankOf(m_table, m_score);
 }
 
 void LeaderboardWindow::showEntry(bool ranked)
 {
-    Labt->setText(ranked ? RankedHeading : NotRankedHeading);
-    Text1->clear();
-    Text1->setVisible(ranked);
-    Command1->setVisible(ranked);
+    m_heading->setText(ranked ? RankedHeading : NotRankedHeading);
+    m_nameBox->clear();
+    m_nameBox->setVisible(ranked);
+    m_confirmButton->setVisible(ranked);
     if (ranked)
-        Text1->setFocus();
+        m_nameBox->setFocus();
 }
 
 void LeaderboardWindow::showTable()
@@ -134,12 +140,12 @@ void LeaderboardWindow::showTable()
 
 void LeaderboardWindow::confirm()
 {
-    const QString name = Text1->text();
+    const QString name = m_nameBox->text();
     if (name.isEmpty() || m_rankPos == Ranking::NotRanked)
         return;
-    if (!RankingStore(m_rankFile).write(Ranking::inserted(m_table, m_rankPos, name, fcount))) {
+    if (!RankingStore(m_rankFile).write(Ranking::inserted(m_table, m_rankPos, name, m_score))) {
         // The name stays in the box, so the player can simply try again.
-        Labt->setText(SaveFailedHeading);
+        m_heading->setText(SaveFailedHeading);
         return;
     }
     close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/secondarywindow.h"
+#include "widgets/secondarywindow.h"
 #include "leaderboard/rankingtable.h"
 
 #include <QString>
@@ -18,12 +18,11 @@ class SoundSink;
 class LeaderboardWindow : public SecondaryWindow
 {
 public:
-    // spath is the folder of the ranking file, ending with a separator.
-    LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString spath);
+    // programFolder is the executable's folder, ending with a separator.
+    LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder);
 
-    // Set by the game window before each showing.
-    std::int32_t fcount = 0;
-    std::int16_t grd = 0;
+    // The game just finished; set before each showing.
+    void setFinishedGame(std::int16_t grade, std::int32_t score);
 
 protected:
     void load() override;
@@ -41,15 +40,17 @@ private:
     void confirm();
 
     SoundSink &m_sound;
-    const QString m_spath;
+    const QString m_programFolder;
+    std::int16_t m_grade = 0;
+    std::int32_t m_score = 0;
 
     // Kept between showings: slots the file does not fill keep their values.
     RankingTable m_table{};
     QString m_rankFile;
     int m_rankPos = Ranking::NotRanked;
 
-    QLabel *Labt = nullptr;
-    QLineEdit *Text1 = nullptr;
-    QPushButton *Command1 = nullptr;
+    QLabel *m_heading = nullptr;
+    QLineEdit *m_nameBox = nullptr;
+    QPushButton *m_confirmButton = nullptr;
     std::array<Row, Ranking::Entries> m_rows{};
 };

@@ -36,13 +36,13 @@ bool isInstalledIn(const QString &folder)
 
 } // namespace
 
-QString RankingStore::resolvePath(const QString &spath, std::int16_t grd)
+QString RankingStore::resolvePath(const QString &programFolder, std::int16_t grade)
 {
-    const QString besideExecutable = spath + Ranking::fileName(grd);
-    if (!isInstalledIn(spath) && (QFileInfo::exists(besideExecutable) || canCreateFilesIn(spath)))
+    const QString besideExecutable = programFolder + Ranking::fileName(grade);
+    if (!isInstalledIn(programFolder) && (QFileInfo::exists(besideExecutable) || canCreateFilesIn(programFolder)))
         return besideExecutable;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
-        + Ranking::fileName(grd);
+        + Ranking::fileName(grade);
 }
 
 RankingStore::RankingStore(QString path)

@@ -16,10 +16,10 @@ public:
         Unreadable, // a file is there but cannot be read: leave it alone
     };
 
-    // The ranking file beside the executable (spath ends with a separator);
+    // The ranking file beside the executable (programFolder ends with a separator);
     // the player's own data folder instead for an installed game, and when
     // the executable's folder cannot be written and holds no ranking file.
-    static QString resolvePath(const QString &spath, std::int16_t grd);
+    static QString resolvePath(const QString &programFolder, std::int16_t grade);
 
     explicit RankingStore(QString path);
 

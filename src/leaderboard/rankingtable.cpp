@@ -74,9 +74,9 @@ QString storableName(QString name)
 
 namespace Ranking {
 
-QString fileName(std::int16_t grd)
+QString fileName(std::int16_t grade)
 {
-    return QStringLiteral("kobu%1.tmp").arg(grd);
+    return QStringLiteral("kobu%1.tmp").arg(grade);
 }
 
 RankingTable freshTable()
@@ -115,23 +115,23 @@ void parseInto(RankingTable &table, const QByteArray &bytes)
     }
 }
 
-int rankOf(const RankingTable &table, std::int32_t fcount)
+int rankOf(const RankingTable &table, std::int32_t score)
 {
     int rankPos = NotRanked;
     for (int i = Entries - 1; i >= 0; --i) {
-        if (fcount > table[i].score)
+        if (score > table[i].score)
             rankPos = i;
     }
     return rankPos;
 }
 
-RankingTable inserted(const RankingTable &table, int rankPos, const QString &name, std::int32_t fcount)
+RankingTable inserted(const RankingTable &table, int rankPos, const QString &name, std::int32_t score)
 {
     if (rankPos < 0 || rankPos >= Entries)
         return table;
     RankingTable result = table;
     std::shift_right(result.begin() + rankPos, result.end(), 1);
-    result[rankPos] = RankingEntry{storableName(name), fcount};
+    result[rankPos] = RankingEntry{storableName(name), score};
     return result;
 }
 

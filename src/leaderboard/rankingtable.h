@@ -34,7 +34,7 @@ inline constexpr int MaxFileBytes = Entries * (MaxLineBytes + 1);
 inline constexpr int MaxNameLength = 1000;
 
 // "kobu" + grade + ".tmp"
-QString fileName(std::int16_t grd);
+QString fileName(std::int16_t grade);
 
 // Ten entries "0" with score 0, and the file that holds them.
 RankingTable freshTable();
@@ -45,11 +45,11 @@ QByteArray freshFile();
 void parseInto(RankingTable &table, const QByteArray &bytes);
 
 // Index at which a finished game's score ranks, or NotRanked.
-int rankOf(const RankingTable &table, std::int32_t fcount);
+int rankOf(const RankingTable &table, std::int32_t score);
 
 // The table with a new entry at rankPos; the last entry drops out. The name
 // is kept on one line and cut to MaxNameLength, so that it reads back.
-RankingTable inserted(const RankingTable &table, int rankPos, const QString &name, std::int32_t fcount);
+RankingTable inserted(const RankingTable &table, int rankPos, const QString &name, std::int32_t score);
 
 // The file's bytes for a table: ten lines, each ended by CR LF.
 QByteArray render(const RankingTable &table);

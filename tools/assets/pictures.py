@@ -277,7 +277,7 @@ def draw_scene():
         ImageDraw.Draw(m).ellipse([x0 * k + M, y0 * k + M, x1 * k - 1 + M, y1 * k - 1 + M], fill=255)
         return m
 
-    # Sky: the catalogue's colour at the top, a little paler towards the horizon.
+    # Sky: a clear blue at the top, a little paler towards the horizon.
     for y in range(40, 220):
         c.rect(0, y, w, y + 1, lerp(SKY, (222, 244, 255), ((y - 40) / 180) ** 1.3))
 

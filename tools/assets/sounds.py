@@ -69,7 +69,7 @@ def save_wave(name, blob):
 # ---------------------------------------------------------------------------------------------
 # Spoken numbers.
 
-# Length of each number in seconds, as the game's catalogue gives them.
+# Length of each spoken number in seconds, trailing pause included.
 NUMBER_LENGTHS = [0.50, 0.50, 0.67, 0.71, 0.75, 0.58, 0.67, 0.51, 0.59, 0.65]
 VOICE = "cmn+f2"      # Mandarin; digits make espeak-ng read them as Chinese numbers
 SPEED = 120           # words per minute: a little slower than espeak-ng's 175

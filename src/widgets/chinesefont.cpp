@@ -1,4 +1,4 @@
-#include "game/chinesefont.h"
+#include "widgets/chinesefont.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "game/picturebox.h"
+#include "widgets/picturebox.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

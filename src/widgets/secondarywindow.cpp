@@ -1,4 +1,4 @@
-#include "game/secondarywindow.h"
+#include "widgets/secondarywindow.h"
 
 #include <QCloseEvent>
 #include <QPalette>
