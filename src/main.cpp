@@ -1,4 +1,5 @@
 #include "appinfo.h"
+#include "commandline.h"
 #include "game/bitmaps.h"
 #include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
@@ -8,10 +9,19 @@
 #include <QDir>
 #include <QTimer>
 
+#include <cstdio>
 #include <random>
 
 int main(int argc, char *argv[])
 {
+    // Before the application: --help and --version need no display.
+    const CommandLine commandLine = CommandLine::parse(commandLineArguments(argc, argv));
+    if (commandLine.action != CommandLine::Action::Play) {
+        const bool printed = commandLine.action == CommandLine::Action::PrintAndExit;
+        std::fputs(commandLine.text.toLocal8Bit().constData(), printed ? stdout : stderr);
+        return printed ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+
     QApplication app(argc, argv);
     // The name also names the player's data folder, where an installed game keeps the scores.
     QApplication::setApplicationName(QLatin1String(AppInfo::Name));
@@ -22,7 +32,10 @@ int main(int argc, char *argv[])
     SoundPlayer sound;
     GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
                     std::random_device{}(), loadBitmaps());
-    game.show();
+    if (commandLine.fullScreen)
+        game.showFullScreen();
+    else
+        game.show();
     // The leaderboard and help show the application's icon; it can wait
     // until the game is on screen.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });

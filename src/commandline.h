@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the player asked for on the command line. Read before the
+// application exists, so that --help and --version work without a display.
+struct CommandLine
+{
+    enum class Action {
+        Play,         // start the game with the options below
+        PrintAndExit, // text goes to standard output, the exit status is 0
+        Fail,         // text goes to standard error, the exit status is not 0
+    };
+
+    Action action = Action::Play;
+    QString text;
+    bool fullScreen = false;
+
+    // arguments[0] is the program itself.
+    static CommandLine parse(const QStringList &arguments);
+};
+
+QStringList commandLineArguments(int argc, const char *const *argv);
