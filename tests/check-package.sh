@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: check-package.sh BUILD-DIR APP-ID VERSION INSTALLED-DESKTOP-ENTRY
 # Builds the Debian package from a finished build, unpacks it into a
-# temporary folder and checks what a Debian 12 system will take from it.
+# temporary folder and checks what a Debian 12 system will take from it;
+# lintian, Debian's own check, must find no error and no warning.
 set -u
 
 build=$1 id=$2 version=$3 entry=$4
@@ -29,20 +30,26 @@ for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libsdl2-2.0-0 \
     esac
 done
 
+recommends=$(field Recommends)
+case ", $recommends," in *", qt6-wayland,"*) ;; *) fail "Recommends lacks qt6-wayland: $recommends" ;; esac
+
+lintian --allow-root --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 icons=usr/share/icons/hicolor
-for file in usr/bin/kobu "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
-            "$icons/32x32/apps/$id.png" "$icons/256x256/apps/$id.png" "$icons/scalable/apps/$id.svg"; do
+for file in usr/games/kobu "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+            "$icons/32x32/apps/$id.png" "$icons/256x256/apps/$id.png" "$icons/scalable/apps/$id.svg" \
+            usr/share/man/man6/kobu.6.gz usr/share/doc/kobu/copyright usr/share/doc/kobu/changelog.gz; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 grep -qx "Icon=$id" "$root/usr/share/applications/$id.desktop" || fail "the menu entry names another icon"
 # This is how the game knows it is installed and keeps scores in each
 # player's own data folder.
-[ -f "$root/usr/bin/$entry" ] || fail "the program would not find its desktop entry at $entry"
+[ -f "$root/usr/games/$entry" ] || fail "the program would not find its desktop entry at $entry"
 
 # The unpacked game starts and keeps running until it is stopped.
-HOME="$work/home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy timeout 3 "$root/usr/bin/kobu"
+HOME="$work/home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy timeout 3 "$root/usr/games/kobu"
 status=$?
 [ $status -eq 124 ] || fail "the packaged game ended with status $status instead of running"
 exit 0

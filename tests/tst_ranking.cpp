@@ -76,6 +76,7 @@ private slots:
         QTest::newRow("run from the build") << QString() << "bin/" << false;
         QTest::newRow("a folder even root cannot write") << QString() << "/proc/" << true;
         QTest::newRow("installed") << entry << "bin/" << true;
+        QTest::newRow("installed as Debian installs games") << entry << "games/" << true;
         // Written there by an earlier run as root, it would be every player's.
         QTest::newRow("installed, a file beside it") << entry + "|bin/kobu1.tmp" << "bin/" << true;
     }
@@ -88,11 +89,11 @@ private slots:
         QFETCH(bool, inDataFolder);
         QStandardPaths::setTestModeEnabled(true); // never the player's real data folder
         QTemporaryDir prefix;
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        const QString folder = programFolder.startsWith(u'/') ? programFolder : prefix.filePath(programFolder);
+        QVERIFY(QDir().mkpath(folder));
         for (const QString &file : layout.split(u'|', Qt::SkipEmptyParts))
             QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(file).path())
                     && QFile(prefix.filePath(file)).open(QIODevice::WriteOnly));
-        const QString folder = programFolder.startsWith(u'/') ? programFolder : prefix.filePath(programFolder);
         const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/';
         QCOMPARE(RankingStore::resolvePath(folder, 1), (inDataFolder ? dataFolder : folder) + "kobu1.tmp");
     }
