@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
                     std::random_device{}(), loadBitmaps());
     if (commandLine.fullScreen)
-        game.showFullScreen();
+        game.setFullScreen(true);
     else
         game.show();
     // The leaderboard and help show the application's icon; it can wait

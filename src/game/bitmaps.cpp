@@ -3,7 +3,9 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <future>
 
 namespace {
@@ -38,6 +40,18 @@ Bitmaps loadBitmaps(const QString &folder)
     }
     keep(SceneBitmap, scene.get());
     return bitmaps;
+}
+
+int pictureScaleFor(qreal screenPixelsPerDesignPixel)
+{
+    // A hair over a whole number is the whole number: rounding, not detail.
+    constexpr qreal Tolerance = 1e-3;
+    return std::clamp(int(std::ceil(screenPixelsPerDesignPixel - Tolerance)), 1, LargestPictureScale);
+}
+
+QString bitmapFolder(int scale)
+{
+    return scale == 1 ? QStringLiteral(":/bitmap/") : QStringLiteral(":/bitmap/%1x/").arg(scale);
 }
 
 QIcon gameIcon(std::initializer_list<int> sizes)

@@ -13,5 +13,14 @@ using Bitmaps = std::map<int, QImage>;
 // cannot be read is left out.
 Bitmaps loadBitmaps(const QString &folder = QStringLiteral(":/bitmap/"));
 
+// The pictures are also drawn 2 to 5 times larger, for screens with more
+// pixels to the design's pixel (a 4K screen in full screen has about 5).
+inline constexpr int LargestPictureScale = 5;
+// The variant to draw from at a number of screen pixels per design pixel:
+// the smallest at least as large, so that pictures are only ever shrunk.
+int pictureScaleFor(qreal screenPixelsPerDesignPixel);
+// Where the pictures of that variant are embedded, for loadBitmaps.
+QString bitmapFolder(int scale);
+
 // The game's icon at the given sizes (32 and 256 are embedded).
 QIcon gameIcon(std::initializer_list<int> sizes);

@@ -6,11 +6,15 @@
 #include "leaderboard/leaderboardwindow.h"
 
 #include <QCloseEvent>
-#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -23,6 +27,8 @@ const QColor NumberRed(255, 0, 0);
 const QColor ScoreYellow(255, 255, 0);
 constexpr qreal NumberPointSize = 42;
 constexpr qreal ScorePointSize = 14.25;
+// Where the screen does not say how often it refreshes.
+constexpr qreal DefaultRefreshRate = 60;
 
 constexpr QRect SceneRect(0, 0, 601, 441);
 constexpr QPoint SoundButtonPlace(624, 200);
@@ -58,7 +64,7 @@ PictureBox *makePictureBox(QWidget *container, const QString &name, QPoint place
 {
     auto *box = new PictureBox(container);
     box->setObjectName(name);
-    box->setGeometry(QRect(place, designSize));
+    box->setDesignGeometry(QRect(place, designSize));
     box->setVisible(visible);
     return box;
 }
@@ -116,11 +122,14 @@ void GameWindow::buildControls()
     navy.setColor(QPalette::Window, Navy);
     setPalette(navy);
     setAutoFillBackground(true);
+    m_stage = new QWidget(this);
+    m_stage->setObjectName(QStringLiteral("stage"));
+    m_stage->setGeometry(QRect(QPoint(), ClientSize));
 
     // In the designed order, so that later controls lie on top.
-    m_soundButton = makePictureBox(this, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
+    m_soundButton = makePictureBox(m_stage, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
     m_soundButton->setToolTip(QStringLiteral("声音提示"));
-    m_scene = makePictureBox(this, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
+    m_scene = makePictureBox(m_stage, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
     m_scene->setAutoSize(false);
     // The scene is a pixel narrower than the box, whose own colour shows there.
     QPalette system = m_scene->palette();
@@ -134,16 +143,21 @@ void GameWindow::buildControls()
     }
     m_train = makePictureBox(m_scene, QStringLiteral("train"), TrainPlace, TrainDesignSize, false);
     m_numberLabel = makeTransparentLabel(m_scene, QStringLiteral("numberLabel"), NumberRect, NumberRed, NumberPointSize);
-    m_monkeyGroup = makePictureBox(this, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
-    m_helpButton = makePictureBox(this, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
+    m_monkeyGroup = makePictureBox(m_stage, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
+    m_helpButton = makePictureBox(m_stage, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
     m_helpButton->setToolTip(QStringLiteral("帮助"));
-    m_startButton = makePictureBox(this, QStringLiteral("startButton"), StartButtonPlace, ButtonDesignSize, true);
+    m_startButton = makePictureBox(m_stage, QStringLiteral("startButton"), StartButtonPlace, ButtonDesignSize, true);
     m_startButton->setToolTip(QStringLiteral("开始"));
     m_departureTimer = new QTimer(this);
     m_departureTimer->setObjectName(QStringLiteral("departureTimer"));
     m_departureTimer->setTimerType(Qt::PreciseTimer);
     m_departureTimer->setInterval(GameRules::TickMs);
-    m_scoreLabel = makeTransparentLabel(this, QStringLiteral("scoreLabel"), ScoreRect, ScoreYellow, ScorePointSize);
+    m_frameTimer = new QTimer(this);
+    m_frameTimer->setObjectName(QStringLiteral("frameTimer"));
+    m_frameTimer->setTimerType(Qt::PreciseTimer);
+    m_scoreLabel = makeTransparentLabel(m_stage, QStringLiteral("scoreLabel"), ScoreRect, ScoreYellow, ScorePointSize);
+    m_labelScaler.add(m_numberLabel);
+    m_labelScaler.add(m_scoreLabel);
 
     const std::array<QWidget *, 12> tabOrder{m_startButton,    m_helpButton,     m_monkeyGroup,    m_scene,
                                              m_train,          m_lifeMarkers[4], m_lifeMarkers[3], m_lifeMarkers[2],
@@ -159,7 +173,11 @@ void GameWindow::buildControls()
     connect(m_train, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF position) {
         play([x = position.x()](GameRules &rules) { rules.pressTrain(x); });
     });
-    connect(m_departureTimer, &QTimer::timeout, this, [this] { play(&GameRules::tick); });
+    connect(m_departureTimer, &QTimer::timeout, this, [this] {
+        play(&GameRules::tick);
+        m_glide.ticked(TickGlide::Clock::now());
+    });
+    connect(m_frameTimer, &QTimer::timeout, this, &GameWindow::showGlide);
 }
 
 void GameWindow::loadAtStart(const Bitmaps &bitmaps)
@@ -168,6 +186,7 @@ void GameWindow::loadAtStart(const Bitmaps &bitmaps)
     // on a step that fails is skipped and start-up goes on.
     setFixedSize(ClientSize);
     move(ScreenPlace);
+    m_windowPlace = ScreenPlace;
     assignPictures(bitmaps);
     m_departureTimer->stop();
     for (PictureBox *marker : m_lifeMarkers)
@@ -210,13 +229,111 @@ void GameWindow::switchOnKeyPreview()
 bool GameWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int keyCode = gameKeyCode(static_cast<const QKeyEvent &>(*event));
+        const auto &key = static_cast<const QKeyEvent &>(*event);
+        if (pressWindowKey(key))
+            return true;
+        const int keyCode = gameKeyCode(key);
         if (keyCode != 0) {
             pressKey(keyCode);
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// F11 and Esc belong to the window, never to the game.
+bool GameWindow::pressWindowKey(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_F11:
+        if (!event.isAutoRepeat())
+            setFullScreen(!isFullScreen());
+        return true;
+    case Qt::Key_Escape:
+        if (isFullScreen())
+            setFullScreen(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void GameWindow::setFullScreen(bool on)
+{
+    if (on) {
+        if (!isFullScreen())
+            m_windowPlace = pos();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+    } else {
+        showNormal();
+        setFixedSize(ClientSize);
+        move(m_windowPlace);
+    }
+}
+
+void GameWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOutStage();
+}
+
+void GameWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A screen of another scale wants other pictures.
+    connect(windowHandle(), &QWindow::screenChanged, this, &GameWindow::layOutStage, Qt::UniqueConnection);
+    layOutStage();
+}
+
+// The whole design, as large as it fits, in the middle; navy around it.
+void GameWindow::layOutStage()
+{
+    m_factor = std::min(qreal(width()) / ClientSize.width(), qreal(height()) / ClientSize.height());
+    const QSize stageSize = scaledRect(QRectF(QPointF(), ClientSize), m_factor).size();
+    m_stage->setGeometry(QRect(QPoint((width() - stageSize.width()) / 2, (height() - stageSize.height()) / 2),
+                               stageSize));
+    for (PictureBox *box : m_stage->findChildren<PictureBox *>())
+        box->setFactor(m_factor);
+    m_labelScaler.setFactor(m_factor);
+    useDetailedPictures(pictureScaleFor(m_factor * devicePixelRatioF()));
+}
+
+void GameWindow::useDetailedPictures(int scale)
+{
+    if (scale == m_detailScale)
+        return;
+    m_detailScale = scale;
+    const Bitmaps detailed = scale > 1 ? loadBitmaps(bitmapFolder(scale)) : Bitmaps();
+    const auto picture = [&detailed](int number) {
+        const auto found = detailed.find(number);
+        return found != detailed.end() ? found->second : QImage();
+    };
+    const std::pair<PictureBox *, int> boxes[] = {
+        {m_scene, SceneBitmap},          {m_startButton, StartBitmap},  {m_helpButton, HelpBitmap},
+        {m_soundButton, SoundBitmap},    {m_smoke, SmokeBitmap},        {m_monkeyGroup, MonkeyGroupBitmap},
+        {m_train, TrainBitmap},          {m_lifeMarkers[0], LifeMarkerBitmap}, {m_lifeMarkers[1], LifeMarkerBitmap},
+        {m_lifeMarkers[2], LifeMarkerBitmap}, {m_lifeMarkers[3], LifeMarkerBitmap}, {m_lifeMarkers[4], LifeMarkerBitmap}};
+    for (const auto &[box, number] : boxes) {
+        // A box without its design picture stays as designed.
+        if (!box->picture().isNull())
+            box->setDetailedPicture(picture(number), scale);
+    }
+    m_detailedMonkeyMask = picture(MonkeyMaskBitmap);
+    m_detailedMonkeyPicture = picture(MonkeyBitmap);
+    // The seated monkeys, painted again in the new detail.
+    m_seatsShown = 0;
+    showTrain();
+}
+
+void GameWindow::showGlide()
+{
+    // The rules move both by a step a tick until the train reaches its stop.
+    const int nextStep = m_rules.trainLeft() < GameRules::StopLimit ? GameRules::Step : 0;
+    const double glided = m_glide.progress(TickGlide::Clock::now()) * nextStep;
+    m_train->setLeft(m_rules.trainLeft() + glided);
+    m_smoke->setLeft(m_rules.smokeLeft() + glided);
 }
 
 void GameWindow::pressKey(int keyCode)
@@ -266,17 +383,22 @@ void GameWindow::showTrain()
     }
     for (; m_seatsShown < seats; ++m_seatsShown) {
         const QPoint seat(GameRules::seatX[m_seatsShown], GameRules::seatY[m_seatsShown]);
-        m_train->paintPicture(m_monkeyMask, seat, QPainter::RasterOp_SourceAndDestination);
-        m_train->paintPicture(m_monkeyPicture, seat, QPainter::RasterOp_SourceXorDestination);
+        m_train->paintPicture(m_monkeyMask, m_detailedMonkeyMask, seat, QPainter::RasterOp_SourceAndDestination);
+        m_train->paintPicture(m_monkeyPicture, m_detailedMonkeyPicture, seat, QPainter::RasterOp_SourceXorDestination);
     }
 }
 
 void GameWindow::setDepartureTimer(bool running)
 {
-    if (running)
+    if (running) {
         m_departureTimer->start();
-    else
+        m_glide.ticked(TickGlide::Clock::now());
+        const qreal refreshRate = screen() && screen()->refreshRate() > 0 ? screen()->refreshRate() : DefaultRefreshRate;
+        m_frameTimer->start(std::max(1, int(std::lround(1000 / refreshRate))));
+    } else {
         m_departureTimer->stop();
+        m_frameTimer->stop();
+    }
 }
 
 void GameWindow::showLeaderboard(std::int16_t grade, std::int32_t score)
@@ -284,6 +406,7 @@ void GameWindow::showLeaderboard(std::int16_t grade, std::int32_t score)
     if (!m_leaderboard)
         m_leaderboard = std::make_unique<LeaderboardWindow>(*this, m_sound, m_programFolder);
     m_leaderboard->setFinishedGame(grade, score);
+    m_leaderboard->setFactor(m_factor);
     m_leaderboard->show();
 }
 
@@ -291,5 +414,6 @@ void GameWindow::showHelp()
 {
     if (!m_help)
         m_help = std::make_unique<HelpWindow>(*this);
+    m_help->setFactor(m_factor);
     m_help->show();
 }

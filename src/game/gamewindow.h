@@ -3,6 +3,8 @@
 #include "game/bitmaps.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
+#include "game/tickglide.h"
+#include "widgets/designscale.h"
 
 #include <QWidget>
 
@@ -32,16 +34,28 @@ public:
     const GameRules &rules() const { return m_rules; }
     const QString &programFolder() const { return m_programFolder; }
 
+    // Full screen shows the whole design as large as the screen allows; the
+    // window comes back at its designed size and its place.
+    void setFullScreen(bool on);
+    // Screen pixels to a design pixel: 1 in the window.
+    qreal factor() const { return m_factor; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();
     void loadAtStart(const Bitmaps &bitmaps);
     void assignPictures(const Bitmaps &bitmaps);
     void switchOnKeyPreview();
+    bool pressWindowKey(const QKeyEvent &event);
     void pressKey(int keyCode);
+    void layOutStage();
+    void useDetailedPictures(int scale);
+    void showGlide();
 
     // Runs one of the rules' handlers and then shows the result.
     template<typename Handler>
@@ -57,6 +71,13 @@ private:
     GameRules m_rules;
     const QString m_programFolder;
 
+    // Holds every control at the design's size times the factor, centred.
+    QWidget *m_stage = nullptr;
+    qreal m_factor = 1;
+    DesignScaler m_labelScaler;
+    QPoint m_windowPlace;
+    int m_detailScale = 1;
+
     PictureBox *m_soundButton = nullptr;
     PictureBox *m_scene = nullptr;
     PictureBox *m_smoke = nullptr;
@@ -67,10 +88,15 @@ private:
     PictureBox *m_helpButton = nullptr;
     PictureBox *m_startButton = nullptr;
     QTimer *m_departureTimer = nullptr;
+    // Between the departure's ticks the train and smoke glide, one step a frame.
+    QTimer *m_frameTimer = nullptr;
+    TickGlide m_glide{std::chrono::milliseconds(GameRules::TickMs)};
     QLabel *m_scoreLabel = nullptr;
     // A seated monkey: the mask blackens its outline, the picture fills it in.
     QImage m_monkeyMask;
     QImage m_monkeyPicture;
+    QImage m_detailedMonkeyMask;
+    QImage m_detailedMonkeyPicture;
 
     int m_seatsShown = 0;
     std::unique_ptr<LeaderboardWindow> m_leaderboard;

@@ -9,6 +9,7 @@ SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName,
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint)
     , m_gameWindow(gameWindow)
+    , m_designSize(clientSize)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -26,8 +27,21 @@ void SecondaryWindow::setVisible(bool visible)
         m_gameWindow.setEnabled(false);
         stayAboveGameWindow();
         load();
+        // Over a full-screen game, where the child looks.
+        if (m_gameWindow.isFullScreen())
+            move(m_gameWindow.geometry().center() - rect().center());
     }
     QWidget::setVisible(visible);
+}
+
+void SecondaryWindow::setFactor(qreal factor)
+{
+    if (m_scaler.isEmpty()) {
+        for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            m_scaler.add(control);
+    }
+    m_scaler.setFactor(factor);
+    setFixedSize(scaledRect(QRectF(QPointF(), m_designSize), factor).size());
 }
 
 void SecondaryWindow::closeEvent(QCloseEvent *event)

@@ -57,8 +57,8 @@ def window(c, x0, x1, y0, y1, frame):
     c.rect(x0, y0, x1 + 1, y1 + 1, WHITE, radius=3)
 
 
-def draw_train():
-    c = Canvas(TRAIN_W, TRAIN_H, HILL)
+def draw_train(zoom=1):
+    c = Canvas(TRAIN_W, TRAIN_H, HILL, zoom=zoom)
     # Carriages: wheels behind the body, then the body with roof, stripe and windows.
     for i, (x0, x1) in enumerate(CARRIAGES):
         for cx in (x0 + 24, x0 + 104):
@@ -163,26 +163,26 @@ def monkey_head(c, ox, oy, k=1.0, silhouette=None):
     c.arc(a, b, e, f, 20, 160, FUR_DARK, 1.3 * k)
 
 
-def draw_monkey_sprite():
+def draw_monkey_sprite(zoom=1):
     """Mask (black head on white) and picture (head on black) of the seated monkey. The head's
     colours are drawn on its outline colour, so that edge pixels blend into the outline."""
-    colours = Canvas(MONKEY_W, MONKEY_H, FUR_DARK)
+    colours = Canvas(MONKEY_W, MONKEY_H, FUR_DARK, zoom=zoom)
     monkey_head(colours, 0, 0)
-    shape = Canvas(MONKEY_W, MONKEY_H, 0, mode="L")
+    shape = Canvas(MONKEY_W, MONKEY_H, 0, mode="L", zoom=zoom)
     monkey_head(shape, 0, 0, silhouette=255)
     colours, shape = colours.result(), shape.result()
-    mask = Image.new("RGB", (MONKEY_W, MONKEY_H), WHITE)
-    pic = Image.new("RGB", (MONKEY_W, MONKEY_H), (0, 0, 0))
-    for y in range(MONKEY_H):
-        for x in range(MONKEY_W):
+    mask = Image.new("RGB", shape.size, WHITE)
+    pic = Image.new("RGB", shape.size, (0, 0, 0))
+    for y in range(shape.height):
+        for x in range(shape.width):
             if shape.getpixel((x, y)) >= 128:
                 mask.putpixel((x, y), (0, 0, 0))
                 pic.putpixel((x, y), colours.getpixel((x, y)))
     return mask, pic
 
 
-def draw_monkey_group():
-    c = Canvas(50, 42, NAVY)
+def draw_monkey_group(zoom=1):
+    c = Canvas(50, 42, NAVY, zoom=zoom)
     # Red collar: shoulders of a little shirt with a round collar and a yellow button.
     c.rect(8, 30, 42, 44, (210, 30, 40), radius=8)
     c.ellipse(12, 27, 38, 37, (235, 50, 55))
@@ -192,8 +192,8 @@ def draw_monkey_group():
 
 
 # ---------------------------------------------------------------------------------------------
-def draw_life_marker():
-    c = Canvas(16, 16, MARKER_SKY)
+def draw_life_marker(zoom=1):
+    c = Canvas(16, 16, MARKER_SKY, zoom=zoom)
     c.circle(8, 8, 7.0, (200, 44, 124))
     c.circle(8, 8, 6.1, (240, 90, 160))
     c.circle(7.3, 7.3, 4.8, (255, 128, 188))
@@ -202,10 +202,10 @@ def draw_life_marker():
     return c.result()
 
 
-def draw_smoke():
+def draw_smoke(zoom=1):
     """Two puffs: a fresh, dense one on the right (towards the chimney, which is to the lower
     right of the cloud) and an older, bigger and thinner one that has drifted back and up."""
-    w, h, k = 60, 30, 8
+    w, h, k = 60, 30, 8 * zoom
     puffs = [  # balls (x, y, r), opacity
         ([(8, 19, 4.2), (13.5, 14, 7.2), (21.5, 10.5, 8.0), (27.5, 16.5, 6.2), (17, 19.5, 6.0)], 0.88),
         ([(37.5, 18.5, 5.5), (44.5, 15.5, 7.5), (51.5, 19.5, 5.6), (46, 22.5, 5.2), (40.5, 23, 4.4)], 1.0),
@@ -229,11 +229,11 @@ def draw_smoke():
         body = Image.new("RGB", frame.size, (196, 204, 214))
         body.paste(Image.new("RGB", frame.size, (250, 251, 252)), (0, 0), lit)
         img.paste(body, (0, 0), shape)
-    return img.resize((w, h), Image.Resampling.BOX)
+    return img.resize((w * zoom, h * zoom), Image.Resampling.BOX)
 
 
-def draw_button(symbol):
-    c = Canvas(50, 35, BUTTON_NAVY)
+def draw_button(symbol, zoom=1):
+    c = Canvas(50, 35, BUTTON_NAVY, zoom=zoom)
     c.ellipse(1, 1.5, 49, 34, (70, 150, 90))
     c.ellipse(2, 2, 48, 32.5, (200, 244, 196))
     c.ellipse(6, 4, 44, 15, (228, 252, 224))
@@ -259,9 +259,10 @@ def shifted(mask, dx, dy):
     return out
 
 
-def draw_scene():
-    w, h, k = 600, 450, 4
-    c = Canvas(w, h, SKY, scale=k)
+def draw_scene(zoom=1):
+    w, h = 600, 450
+    c = Canvas(w, h, SKY, scale=4, zoom=zoom)
+    k = c.s
     rng = random.Random(102)
     size = c.img.size
 
@@ -389,15 +390,21 @@ def draw_scene():
     return c.result()
 
 
+# The game picks the variant nearest above the scale it draws at: up to a 4K screen
+# in full screen, about five times the design.
+ZOOMS = (1, 2, 3, 4, 5)
+
+
 def build():
-    save_png(draw_life_marker(), "pictures", "life-marker.png")
-    save_png(draw_scene(), "pictures", "scene.png")
-    save_png(draw_monkey_group(), "pictures", "monkey-group.png")
-    mask, pic = draw_monkey_sprite()
-    save_png(mask, "pictures", "monkey-mask.png")
-    save_png(pic, "pictures", "monkey.png")
-    save_png(draw_smoke(), "pictures", "smoke.png")
-    save_png(draw_train(), "pictures", "train.png")
-    save_png(draw_button("start"), "pictures", "button-start.png")
-    save_png(draw_button("help"), "pictures", "button-help.png")
-    save_png(draw_button("sound"), "pictures", "button-sound.png")
+    for zoom in ZOOMS:
+        folder = ("pictures",) if zoom == 1 else ("pictures", f"{zoom}x")
+        save_png(draw_life_marker(zoom), *folder, "life-marker.png")
+        save_png(draw_scene(zoom), *folder, "scene.png")
+        save_png(draw_monkey_group(zoom), *folder, "monkey-group.png")
+        mask, pic = draw_monkey_sprite(zoom)
+        save_png(mask, *folder, "monkey-mask.png")
+        save_png(pic, *folder, "monkey.png")
+        save_png(draw_smoke(zoom), *folder, "smoke.png")
+        save_png(draw_train(zoom), *folder, "train.png")
+        for symbol in ("start", "help", "sound"):
+            save_png(draw_button(symbol, zoom), *folder, f"button-{symbol}.png")
