@@ -28,7 +28,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      tr("Show the version and exit."));
     const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), tr("Start in full screen."));
-    parser.addOptions({help, version, fullScreen});
+    const QString languageCodes = Languages::codes().join(QLatin1Char('|'));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      tr("Speak and write in this language: %1.").arg(languageCodes),
+                                      QStringLiteral("code"));
+    parser.addOptions({help, version, fullScreen, language});
     for (const QString &name : QtOptionsWithValue) {
         QCommandLineOption qtOption(name, QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -46,6 +50,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         fail(parser.errorText());
     } else if (!parser.positionalArguments().isEmpty()) {
         fail(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    } else if (parser.isSet(language) && !(result.language = Languages::fromCode(parser.value(language)))) {
+        fail(tr("Unknown language '%1': choose one of %2.").arg(parser.value(language), languageCodes));
     } else if (parser.isSet(help)) {
         result.action = Action::PrintAndExit;
         // Without an application object the parser cannot know the program's name.

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "language/language.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // What the player asked for on the command line. Read before the
 // application exists, so that --help and --version work without a display.
@@ -16,6 +20,7 @@ struct CommandLine
     Action action = Action::Play;
     QString text;
     bool fullScreen = false;
+    std::optional<Language> language; // empty: the desktop's
 
     // arguments[0] is the program itself.
     static CommandLine parse(const QStringList &arguments);

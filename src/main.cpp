@@ -1,12 +1,14 @@
 #include "appinfo.h"
 #include "commandline.h"
 #include "game/bitmaps.h"
-#include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
 #include "game/soundplayer.h"
+#include "language/translation.h"
+#include "widgets/chinesefont.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -15,10 +17,16 @@
 int main(int argc, char *argv[])
 {
     // Before the application: --help and --version need no display.
-    const CommandLine commandLine = CommandLine::parse(commandLineArguments(argc, argv));
+    const QStringList arguments = commandLineArguments(argc, argv);
+    const CommandLine commandLine = CommandLine::parse(arguments);
+    const Language language = commandLine.language.value_or(Languages::forLocale(QLocale::system()));
     if (commandLine.action != CommandLine::Action::Play) {
-        const bool printed = commandLine.action == CommandLine::Action::PrintAndExit;
-        std::fputs(commandLine.text.toLocal8Bit().constData(), printed ? stdout : stderr);
+        // Said again in the player's language, which a bare application can hold.
+        const QCoreApplication console(argc, argv);
+        const Translation translation(language);
+        const CommandLine said = CommandLine::parse(arguments);
+        const bool printed = said.action == CommandLine::Action::PrintAndExit;
+        std::fputs(said.text.toLocal8Bit().constData(), printed ? stdout : stderr);
         return printed ? EXIT_SUCCESS : EXIT_FAILURE;
     }
 
@@ -27,11 +35,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QLatin1String(AppInfo::Name));
     QApplication::setApplicationVersion(QLatin1String(AppInfo::Version));
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
+    const Translation translation(language);
     installChineseFontSubstitutes();
 
-    SoundPlayer sound;
-    GameWindow game(sound, QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator(),
-                    std::random_device{}(), loadBitmaps());
+    const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
+    SoundPlayer sound(SoundLibrary(
+        Languages::numberSoundFolder(language),
+        SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder)));
+    GameWindow game(sound, programFolder, std::random_device{}(), loadBitmaps());
     if (commandLine.fullScreen)
         game.setFullScreen(true);
     else

@@ -114,7 +114,7 @@ GameWindow::~GameWindow() = default;
 void GameWindow::buildControls()
 {
     setObjectName(QStringLiteral("gameWindow"));
-    setWindowTitle(QStringLiteral("咕噜号"));
+    setWindowTitle(tr("咕噜号"));
     setWindowIcon(gameIcon({32}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -128,7 +128,7 @@ void GameWindow::buildControls()
 
     // In the designed order, so that later controls lie on top.
     m_soundButton = makePictureBox(m_stage, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
-    m_soundButton->setToolTip(QStringLiteral("声音提示"));
+    m_soundButton->setToolTip(tr("声音提示"));
     m_scene = makePictureBox(m_stage, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
     m_scene->setAutoSize(false);
     // The scene is a pixel narrower than the box, whose own colour shows there.
@@ -145,9 +145,9 @@ void GameWindow::buildControls()
     m_numberLabel = makeTransparentLabel(m_scene, QStringLiteral("numberLabel"), NumberRect, NumberRed, NumberPointSize);
     m_monkeyGroup = makePictureBox(m_stage, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
     m_helpButton = makePictureBox(m_stage, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
-    m_helpButton->setToolTip(QStringLiteral("帮助"));
+    m_helpButton->setToolTip(tr("帮助"));
     m_startButton = makePictureBox(m_stage, QStringLiteral("startButton"), StartButtonPlace, ButtonDesignSize, true);
-    m_startButton->setToolTip(QStringLiteral("开始"));
+    m_startButton->setToolTip(tr("开始"));
     m_departureTimer = new QTimer(this);
     m_departureTimer->setObjectName(QStringLiteral("departureTimer"));
     m_departureTimer->setTimerType(Qt::PreciseTimer);

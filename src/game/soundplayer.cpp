@@ -1,7 +1,5 @@
 #include "soundplayer.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -145,7 +143,8 @@ int AudioDevice::millisecondsFor(std::size_t bytes) const
     return int((bytes * 1000 + bytesPerSecond - 1) / bytesPerSecond);
 }
 
-SoundPlayer::SoundPlayer()
+SoundPlayer::SoundPlayer(SoundLibrary library)
+    : m_library(std::move(library))
 {
     m_endOfSound.setSingleShot(true);
     QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
@@ -193,11 +192,23 @@ const std::optional<DecodedSound> &SoundPlayer::sound(int id)
     const auto known = m_sounds.find(id);
     if (known != m_sounds.end())
         return known->second;
-    QFile file(QStringLiteral(":/wav/%1").arg(id));
+    // Read when first wanted, so that recordings never slow the start.
     std::optional<DecodedSound> decoded;
-    if (file.open(QIODevice::ReadOnly))
-        decoded = decode(output().sdl, file.readAll(), *output().format);
+    for (const SoundLibrary::Source &source : m_library.sources(id)) {
+        decoded = load(source);
+        if (decoded)
+            break;
+    }
     return m_sounds.emplace(id, std::move(decoded)).first->second;
+}
+
+std::optional<DecodedSound> SoundPlayer::load(const SoundLibrary::Source &source)
+{
+    const std::optional<QByteArray> wav = SoundLibrary::read(source);
+    if (!wav)
+        return std::nullopt;
+    return decode(output().sdl, *wav, *output().format,
+                  source.recording ? std::optional(SoundLibrary::MaxRecordingMs) : std::nullopt);
 }
 
 bool SoundPlayer::ensureDeviceOpen()
@@ -223,7 +234,7 @@ void SoundPlayer::closeWhenDrained()
 }
 
 std::optional<DecodedSound> SoundPlayer::decode(const SdlAudio &sdl, QByteArrayView wav,
-                                                const SDL_AudioSpec &target)
+                                                const SDL_AudioSpec &target, std::optional<int> maxMs)
 {
     if (!sdl.isUp())
         return std::nullopt;
@@ -235,6 +246,10 @@ std::optional<DecodedSound> SoundPlayer::decode(const SdlAudio &sdl, QByteArrayV
         return std::nullopt;
     const auto freeSamples = [&sdl](Uint8 *samples) { sdl.freeWav(samples); };
     const std::unique_ptr<Uint8, decltype(freeSamples)> samples(raw, freeSamples);
+    // Judged before converting: a long recording is never blown up to the device's rate.
+    const std::size_t sourceFrames = rawLength / frameBytes(source);
+    if (sourceFrames == 0 || (maxMs && sourceFrames * 1000 > std::size_t(*maxMs) * std::size_t(source.freq)))
+        return std::nullopt;
 
     SDL_AudioCVT cvt;
     if (sdl.buildAudioCvt(&cvt, source.format, source.channels, source.freq, target.format, target.channels,

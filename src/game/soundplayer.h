@@ -1,5 +1,6 @@
 #pragma once
 
+#include "soundlibrary.h"
 #include "soundsink.h"
 
 #include <QByteArrayView>
@@ -96,7 +97,7 @@ private:
 class SoundPlayer : public SoundSink
 {
 public:
-    SoundPlayer();
+    explicit SoundPlayer(SoundLibrary library = {});
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
@@ -110,9 +111,9 @@ public:
     std::optional<SDL_AudioSpec> deviceSpec();
 
     // A whole WAVE image converted to the target format; empty if it cannot
-    // be decoded or converted.
+    // be decoded or converted, holds no sound, or lasts longer than maxMs.
     static std::optional<DecodedSound> decode(const SdlAudio &sdl, QByteArrayView wav,
-                                              const SDL_AudioSpec &target);
+                                              const SDL_AudioSpec &target, std::optional<int> maxMs = {});
 
 private:
     // SDL's audio and the device's own format. Set up by the first sound:
@@ -125,12 +126,14 @@ private:
 
     const Output &output();
     const std::optional<DecodedSound> &sound(int id);
+    std::optional<DecodedSound> load(const SoundLibrary::Source &source);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
     // Declared before the device, which must close before SDL's audio stops.
     std::optional<Output> m_output;
     std::optional<AudioDevice> m_device;
+    const SoundLibrary m_library;
     // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<int, std::optional<DecodedSound>> m_sounds;
     QTimer m_endOfSound;

@@ -1,7 +1,6 @@
 #include "help/helpwindow.h"
 
 #include <QLabel>
-#include <QStringList>
 
 namespace {
 
@@ -14,29 +13,20 @@ constexpr int TwipsPerPixel = 15;
 constexpr int LeftTwips = 2200;
 constexpr int TopTwips = 2000;
 
+// A language whose help takes more room than the design's Chinese is set
+// smaller, but never below this many points.
+constexpr qreal SmallestPointSize = 6;
+constexpr qreal PointSizeStep = 0.5;
+
 constexpr int pixels(int twips)
 {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
-const QString Caption = QStringLiteral("帮助");
-
-// The aim, an empty line, then how to play as one paragraph.
-QString helpText()
-{
-    const QString crLf = QStringLiteral("\r\n");
-    return QStringLiteral("游戏目的：帮助儿童学习数数。") + crLf + crLf
-        + QStringList{QStringLiteral("游戏方法：点击三角按钮开始游戏，跟"),
-                      QStringLiteral("据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"),
-                      QStringLiteral("点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。"),
-                      QStringLiteral("也可以敲空格键让小猴上火车，敲回车键让火车开。")}
-              .join(QString());
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(QWidget &gameWindow)
-    : SecondaryWindow(gameWindow, QStringLiteral("helpWindow"), Caption, ClientSize)
+    : SecondaryWindow(gameWindow, QStringLiteral("helpWindow"), tr("帮助"), ClientSize)
 {
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("helpText"));
@@ -46,8 +36,31 @@ HelpWindow::HelpWindow(QWidget &gameWindow)
     m_text->setWordWrap(true);
 }
 
+// The aim, an empty line, then how to play as one paragraph that the label
+// wraps where its width says.
+QString HelpWindow::helpText()
+{
+    const QString crLf = QStringLiteral("\r\n");
+    return tr("游戏目的：帮助儿童学习数数。") + crLf + crLf
+        + tr("游戏方法：点击三角按钮开始游戏，跟"
+             "据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"
+             "点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。"
+             "也可以敲空格键让小猴上火车，敲回车键让火车开。");
+}
+
 void HelpWindow::load()
 {
     move(pixels(LeftTwips), pixels(TopTwips));
     m_text->setText(helpText());
+    fitText();
+}
+
+void HelpWindow::fitText()
+{
+    // From the size the window's scale gave it, so that a full-screen help stays large.
+    QFont font = m_text->font();
+    while (m_text->heightForWidth(m_text->width()) > m_text->height() && font.pointSizeF() > SmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - PointSizeStep);
+        m_text->setFont(font);
+    }
 }

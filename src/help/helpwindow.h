@@ -7,6 +7,8 @@ class QLabel;
 // The aim of the game and how it is played.
 class HelpWindow : public SecondaryWindow
 {
+    Q_OBJECT
+
 public:
     explicit HelpWindow(QWidget &gameWindow);
 
@@ -14,5 +16,9 @@ protected:
     void load() override;
 
 private:
+    static QString helpText();
+    // Wholly inside the label, whatever the language.
+    void fitText();
+
     QLabel *m_text = nullptr;
 };

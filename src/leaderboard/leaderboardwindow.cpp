@@ -31,12 +31,6 @@ const QColor HeadingColour(255, 0, 0);
 
 constexpr int OpeningSound = 113;
 
-const QString Caption = QStringLiteral("排行榜");
-const QString RankedHeading = QStringLiteral("恭喜恭喜!您上榜了。您的大名:");
-const QString NotRankedHeading = Caption;
-const QString SaveFailedHeading = QStringLiteral("保存失败，请再试一次。");
-const QString ConfirmCaption = QStringLiteral("确认");
-
 QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width, int row)
 {
     auto *label = new QLabel(window);
@@ -51,7 +45,7 @@ QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width
 } // namespace
 
 LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder)
-    : SecondaryWindow(gameWindow, QStringLiteral("leaderboardWindow"), Caption, ClientSize)
+    : SecondaryWindow(gameWindow, QStringLiteral("leaderboardWindow"), tr("排行榜"), ClientSize)
     , m_sound(sound)
     , m_programFolder(std::move(programFolder))
 {
@@ -76,7 +70,7 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     red.setColor(QPalette::WindowText, HeadingColour);
     m_heading->setPalette(red);
 
-    m_confirmButton = new QPushButton(ConfirmCaption, this);
+    m_confirmButton = new QPushButton(tr("确认"), this);
     m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
     m_confirmButton->setGeometry(ConfirmRect);
 
@@ -122,7 +116,7 @@ void LeaderboardWindow::readTable()
 
 void LeaderboardWindow::showEntry(bool ranked)
 {
-    m_heading->setText(ranked ? RankedHeading : NotRankedHeading);
+    m_heading->setText(ranked ? tr("恭喜恭喜!您上榜了。您的大名:") : tr("排行榜"));
     m_nameBox->clear();
     m_nameBox->setVisible(ranked);
     m_confirmButton->setVisible(ranked);
@@ -145,7 +139,7 @@ void LeaderboardWindow::confirm()
         return;
     if (!RankingStore(m_rankFile).write(Ranking::inserted(m_table, m_rankPos, name, m_score))) {
         // The name stays in the box, so the player can simply try again.
-        m_heading->setText(SaveFailedHeading);
+        m_heading->setText(tr("保存失败，请再试一次。"));
         return;
     }
     close();

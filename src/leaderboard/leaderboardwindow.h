@@ -17,6 +17,8 @@ class SoundSink;
 // the table and, if so, takes a name and writes it into the ranking file.
 class LeaderboardWindow : public SecondaryWindow
 {
+    Q_OBJECT
+
 public:
     // programFolder is the executable's folder, ending with a separator.
     LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder);

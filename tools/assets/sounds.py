@@ -5,6 +5,7 @@ RIFF WAVE files are written chunk by chunk so that each keeps its intended layou
 import math
 import os
 import random
+import re
 import shutil
 import struct
 import subprocess
@@ -69,21 +70,83 @@ def save_wave(name, blob):
 # ---------------------------------------------------------------------------------------------
 # Spoken numbers.
 
-# Length of each spoken number in seconds, trailing pause included.
-NUMBER_LENGTHS = [0.50, 0.50, 0.67, 0.71, 0.75, 0.58, 0.67, 0.51, 0.59, 0.65]
-VOICE = "cmn+f2"      # Mandarin; digits make espeak-ng read them as Chinese numbers
+RATE = 22050
 SPEED = 120           # words per minute: a little slower than espeak-ng's 175
 PITCH = 62            # a bit higher than the default 50: friendlier
-RATE = 22050
 
 
-def speak(n, tmpdir):
-    phonemes = subprocess.run(["espeak-ng", "-q", "-x", "-v", VOICE, str(n)], check=True,
-                              capture_output=True, text=True).stdout
-    if "(en)" in phonemes or "(" in phonemes:
-        raise SystemExit(f"espeak-ng does not read {n} as Mandarin: {phonemes!r}")
-    path = os.path.join(tmpdir, f"{n}.wav")
-    subprocess.run(["espeak-ng", "-v", VOICE, "-s", str(SPEED), "-p", str(PITCH), "-w", path, str(n)],
+class Numbers:
+    """One language's ten spoken numbers: the espeak-ng voice, what espeak-ng must read for each
+    number (checked with `espeak-ng -q -x` before anything is written) and where the files go."""
+
+    def __init__(self, folder, voice, expected, lengths=None, say=None):
+        self.folder = folder        # under assets/sounds/; "" for the design's own numbers
+        self.voice = voice
+        self.expected = expected    # espeak-ng's phonemes for 1..10, stress marks and pauses left out
+        self.lengths = lengths      # fixed lengths in seconds, trailing pause included; None: as spoken
+        self.say = say or [str(n) for n in range(1, 11)]
+
+
+def bare_phonemes(text):
+    """espeak-ng's -x output without its stress marks and pause symbols."""
+    return re.sub(r"[_|' ]", "", text.strip())
+
+
+def jyutping_to_espeak(syllable):
+    """Jyutping with its tone digit (saam1) in espeak-ng's Cantonese phonemes (s'aa1m): the tone
+    stands after the vowel, before a final consonant."""
+    match = re.fullmatch(r"(b|p|m|f|d|t|n|l|g|k|ng|h|gw|kw|w|z|c|s|j|)([aeiou]+|ng|m)(p|t|k|m|n|ng|)([1-6])",
+                         syllable)
+    if not match:
+        raise SystemExit(f"not a Jyutping syllable: {syllable!r}")
+    initial, vowel, final, tone = match.groups()
+    if vowel in ("ng", "m"):   # syllabic nasal, as in ng5
+        return f"'{vowel}{tone}"
+    return f"{initial}'{vowel}{tone}{final}"
+
+
+# Cantonese 一 to 十 in Jyutping. espeak-ng reads 三 with its high falling variant of the first
+# tone (its tone 7); counting in Hong Kong uses the high level tone, so every number is spoken from
+# these syllables, after checking that espeak-ng's own reading of the digit is the same syllable.
+CANTONESE = ["jat1", "ji6", "saam1", "sei3", "ng5", "luk6", "cat1", "baat3", "gau2", "sap6"]
+# espeak-ng's own tone numbers that stand for a Jyutping tone.
+ESPEAK_CANTONESE_TONES = {"1": "1", "7": "1"}
+
+LANGUAGES = [
+    # The design's Mandarin: digits make espeak-ng read them as Chinese numbers.
+    Numbers("", "cmn+f2",
+            ["ji55", "@r51", "sa55n", "si[51", "wu214", "liou51", "tS;hi55", "pA55", "tS;iou214", "s.i.35"],
+            lengths=[0.50, 0.50, 0.67, 0.71, 0.75, 0.58, 0.67, 0.51, 0.59, 0.65]),
+    Numbers("cantonese", "yue+f2", [bare_phonemes(jyutping_to_espeak(s)) for s in CANTONESE],
+            say=[f"[[{jyutping_to_espeak(s)}]]" for s in CANTONESE]),
+    Numbers("english", "en+f2", ["w0n", "tu:", "Tri:", "fo@", "faIv", "sIks", "sEv@n", "eIt", "naIn", "tEn"]),
+]
+
+
+def phonemes(voice, text):
+    return subprocess.run(["espeak-ng", "-q", "-x", "-v", voice, text], check=True,
+                          capture_output=True, text=True).stdout
+
+
+def check_reading(numbers):
+    """Fails loudly unless espeak-ng reads every number as intended: in the voice's own language
+    (a switch shows as "(en)" or the like) and, for Cantonese, in its right tone."""
+    for n, (said, expected) in enumerate(zip(numbers.say, numbers.expected), start=1):
+        for text in dict.fromkeys([str(n), said]):
+            read = phonemes(numbers.voice, text)
+            if "(" in read:
+                raise SystemExit(f"espeak-ng {numbers.voice} switches language for {text}: {read!r}")
+            got = bare_phonemes(read)
+            if text == str(n) and numbers.folder == "cantonese":
+                # espeak-ng's tone number, mapped onto Jyutping's; an unknown one stays and fails.
+                got = re.sub(r"[0-9]", lambda m: ESPEAK_CANTONESE_TONES.get(m.group(), m.group()), got)
+            if got != expected:
+                raise SystemExit(f"espeak-ng {numbers.voice} reads {text} as {read.strip()!r}, "
+                                 f"not {expected!r}")
+
+
+def speak(voice, text, path):
+    subprocess.run(["espeak-ng", "-v", voice, "-s", str(SPEED), "-p", str(PITCH), "-w", path, text],
                    check=True)
     with wave.open(path, "rb") as w:
         assert w.getnchannels() == 1 and w.getsampwidth() == 2 and w.getframerate() == RATE
@@ -107,18 +170,23 @@ def rms(samples):
     return math.sqrt(sum(v * v for v in samples) / len(samples))
 
 
-def make_numbers():
+def make_numbers(numbers):
+    check_reading(numbers)
     with tempfile.TemporaryDirectory() as tmp:
-        spoken = [trim(speak(n, tmp)) for n in range(1, 11)]
+        spoken = [trim(speak(numbers.voice, text, os.path.join(tmp, f"{n}.wav")))
+                  for n, text in enumerate(numbers.say, start=1)]
     # Equally loud: the same RMS level for each, as high as the loudest peak allows.
     level = min(0.97 * rms(s) / max(abs(v) for v in s) for s in spoken)
-    for n, (s, length) in enumerate(zip(spoken, NUMBER_LENGTHS), start=1):
+    lead = int(0.01 * RATE)
+    for n, s in enumerate(spoken, start=1):
         gain = level / rms(s)
         s = [v * gain for v in s]
-        lead = int(0.01 * RATE)
-        total = max(int(length * RATE), len(s) + lead)
+        # Without a fixed length a short pause follows the word, as after the design's numbers.
+        length = numbers.lengths[n - 1] if numbers.lengths else 0
+        total = max(int(length * RATE), len(s) + lead + int(0.05 * RATE) * (not numbers.lengths))
         s = [0.0] * lead + s + [0.0] * (total - len(s) - lead)
-        save_wave(f"number-{n:02d}.wav", pcm8_wave(s, RATE, fmt18=True, with_fact=True))
+        name = os.path.join(numbers.folder, f"number-{n:02d}.wav")
+        save_wave(name, pcm8_wave(s, RATE, fmt18=True, with_fact=True))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -270,7 +338,8 @@ def build():
     missing = [tool for tool in ("espeak-ng", "sox") if not shutil.which(tool)]
     if missing:
         raise SystemExit(f"make-assets needs {' and '.join(missing)}: apt-get install {' '.join(missing)}")
-    make_numbers()
+    for numbers in LANGUAGES:
+        make_numbers(numbers)
     make_miss()
     make_departure()
     with tempfile.TemporaryDirectory() as tmp:

@@ -1,0 +1,92 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting game: seat as many monkeys on the train as the number asks.</source>
+        <translation>A counting game: seat as many monkeys on the train as the number asks.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>Start in full screen.</source>
+        <translation>Start in full screen.</translation>
+    </message>
+    <message>
+        <source>Speak and write in this language: %1.</source>
+        <translation>Speak and write in this language: %1.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Try &apos;%1 --help&apos; for the options.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
+        <translation>Unknown language &apos;%1&apos;: choose one of %2.</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>咕噜号</source>
+        <translation>Kobu Counting Train</translation>
+    </message>
+    <message>
+        <source>声音提示</source>
+        <translation>Sound cues</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>游戏目的：帮助儿童学习数数。</source>
+        <translation>Aim: to help children learn to count.</translation>
+    </message>
+    <message>
+        <source>游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
+        <translation>How to play: click the triangle button to start a game. Then, as the number shown says, click the little monkeys with the mouse to put them on the train. When there are enough monkeys, click the engine and Kobu drives off. Click a carriage to make all the monkeys get off. You can also press the space bar to put a monkey on the train, and Enter to send the train off.</translation>
+    </message>
+</context>
+<context>
+    <name>LeaderboardWindow</name>
+    <message>
+        <source>排行榜</source>
+        <translation>Best scores</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>恭喜恭喜!您上榜了。您的大名:</source>
+        <translation>Well done! Your name:</translation>
+    </message>
+    <message>
+        <source>保存失败，请再试一次。</source>
+        <translation>Not saved. Try again.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,92 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_HK" sourcelanguage="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A counting game: seat as many monkeys on the train as the number asks.</source>
+        <translation>數數遊戲：個數字係幾多，就叫幾多隻小猴仔坐上火車。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>顯示呢段說明，然後結束。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>顯示版本，然後結束。</translation>
+    </message>
+    <message>
+        <source>Start in full screen.</source>
+        <translation>用全螢幕開始。</translation>
+    </message>
+    <message>
+        <source>Speak and write in this language: %1.</source>
+        <translation>用呢種語言講同寫：%1。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>打「%1 --help」睇有咩選項。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>多咗個參數「%1」。</translation>
+    </message>
+    <message>
+        <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
+        <translation>唔識呢種語言「%1」：請喺 %2 揀一種。</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>咕噜号</source>
+        <translation>咕嚕號</translation>
+    </message>
+    <message>
+        <source>声音提示</source>
+        <translation>聲音提示</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>游戏目的：帮助儿童学习数数。</source>
+        <translation>遊戲目的：幫小朋友學數數。</translation>
+    </message>
+    <message>
+        <source>游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
+        <translation>遊戲方法：撳三角形掣開始遊戲，睇住出現嘅數字，用滑鼠撳小猴仔上火車，小猴仔夠數之後，撳火車頭，咕嚕號就會開走。撳火車卡可以叫小猴仔全部落車。亦可以撳空格鍵叫小猴仔上車，撳 Enter 鍵叫火車開。</translation>
+    </message>
+</context>
+<context>
+    <name>LeaderboardWindow</name>
+    <message>
+        <source>排行榜</source>
+        <translation>排行榜</translation>
+    </message>
+    <message>
+        <source>确认</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>恭喜恭喜!您上榜了。您的大名:</source>
+        <translation>恭喜恭喜!你上咗榜。你嘅大名:</translation>
+    </message>
+    <message>
+        <source>保存失败，请再试一次。</source>
+        <translation>儲存唔到，請再試一次。</translation>
+    </message>
+</context>
+</TS>
