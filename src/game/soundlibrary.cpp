@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -35,6 +36,23 @@ std::vector<SoundLibrary::Source> SoundLibrary::sources(int id) const
         found.push_back({QDir(folder).filePath(QStringLiteral("%1.wav").arg(id - 100)), true});
     found.push_back({m_numberFolder + QString::number(id)});
     return found;
+}
+
+bool SoundLibrary::hasRecording(int id) const
+{
+    const std::vector<Source> all = sources(id);
+    return std::any_of(all.cbegin(), all.cend(),
+                       [](const Source &source) { return source.recording && QFileInfo(source.path).isFile(); });
+}
+
+std::vector<int> SoundLibrary::recordedIds() const
+{
+    std::vector<int> ids;
+    for (int id = FirstNumberSound; id <= LastNumberSound; ++id) {
+        if (hasRecording(id))
+            ids.push_back(id);
+    }
+    return ids;
 }
 
 std::optional<QByteArray> SoundLibrary::read(const Source &source)

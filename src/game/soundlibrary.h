@@ -32,6 +32,10 @@ public:
 
     // Where to look for a sound, the first choice first.
     std::vector<Source> sources(int id) const;
+    // Whether a recording of the number is there to be tried; a quick look,
+    // nothing is read.
+    bool hasRecording(int id) const;
+    std::vector<int> recordedIds() const;
 
     // The whole file, or nothing when it cannot be taken: not a plain file
     // (a pipe would never end), unreadable, empty or too large. Embedded

@@ -147,6 +147,8 @@ SoundPlayer::SoundPlayer(SoundLibrary library)
     : m_library(std::move(library))
 {
     m_endOfSound.setSingleShot(true);
+    // One recording at a time: the game keeps the other core.
+    m_decoder.setMaxThreadCount(1);
     QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
 }
 
@@ -154,7 +156,17 @@ void SoundPlayer::play(int id)
 {
     if (!output().format)
         return;
-    const std::optional<DecodedSound> &decoded = sound(id);
+    m_waitingFor.reset();
+    if (!m_sounds.contains(id) && m_library.hasRecording(id)) {
+        m_waitingFor = id;
+        decodeInBackground(id);
+        return;
+    }
+    start(sound(id));
+}
+
+void SoundPlayer::start(const std::optional<DecodedSound> &decoded)
+{
     if (!decoded || !ensureDeviceOpen())
         return;
     m_device->replaceQueue(*decoded);
@@ -183,6 +195,9 @@ const SoundPlayer::Output &SoundPlayer::output()
     if (m_device) {
         m_output->format = m_device->spec();
         m_endOfSound.start(CloseAfterSilenceMs);
+        // The recordings are made ready while the child counts.
+        for (int id : m_library.recordedIds())
+            decodeInBackground(id);
     }
     return *m_output;
 }
@@ -192,23 +207,45 @@ const std::optional<DecodedSound> &SoundPlayer::sound(int id)
     const auto known = m_sounds.find(id);
     if (known != m_sounds.end())
         return known->second;
-    // Read when first wanted, so that recordings never slow the start.
-    std::optional<DecodedSound> decoded;
-    for (const SoundLibrary::Source &source : m_library.sources(id)) {
-        decoded = load(source);
-        if (decoded)
-            break;
-    }
-    return m_sounds.emplace(id, std::move(decoded)).first->second;
+    return m_sounds.emplace(id, loadFirst(output(), m_library.sources(id))).first->second;
 }
 
-std::optional<DecodedSound> SoundPlayer::load(const SoundLibrary::Source &source)
+std::optional<DecodedSound> SoundPlayer::loadFirst(const Output &output,
+                                                   const std::vector<SoundLibrary::Source> &sources)
 {
-    const std::optional<QByteArray> wav = SoundLibrary::read(source);
-    if (!wav)
-        return std::nullopt;
-    return decode(output().sdl, *wav, *output().format,
-                  source.recording ? std::optional(SoundLibrary::MaxRecordingMs) : std::nullopt);
+    for (const SoundLibrary::Source &source : sources) {
+        const std::optional<QByteArray> wav = SoundLibrary::read(source);
+        if (!wav)
+            continue;
+        std::optional<DecodedSound> decoded
+            = decode(output.sdl, *wav, *output.format,
+                     source.recording ? std::optional(SoundLibrary::MaxRecordingMs) : std::nullopt);
+        if (decoded)
+            return decoded;
+    }
+    return std::nullopt;
+}
+
+void SoundPlayer::decodeInBackground(int id)
+{
+    if (!m_decoding.insert(id).second)
+        return;
+    // A recording at the limits takes some 50 ms to read and resample.
+    m_decoder.start([this, id, sources = m_library.sources(id), &output = output()] {
+        auto decoded = std::make_shared<std::optional<DecodedSound>>(loadFirst(output, sources));
+        QMetaObject::invokeMethod(
+            &m_endOfSound, [this, id, decoded] { finishDecoding(id, decoded); }, Qt::QueuedConnection);
+    });
+}
+
+void SoundPlayer::finishDecoding(int id, std::shared_ptr<std::optional<DecodedSound>> decoded)
+{
+    m_decoding.erase(id);
+    const std::optional<DecodedSound> &sound = m_sounds.emplace(id, std::move(*decoded)).first->second;
+    if (m_waitingFor == id) {
+        m_waitingFor.reset();
+        start(sound);
+    }
 }
 
 bool SoundPlayer::ensureDeviceOpen()

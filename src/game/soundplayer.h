@@ -5,13 +5,16 @@
 
 #include <QByteArrayView>
 #include <QLibrary>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <SDL.h>
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 // Samples ready for the device, in its format.
@@ -94,6 +97,9 @@ private:
 
 // The game's only sound output: one sound at a time, a new one cuts off the
 // old, and every failure (no device, a bad or missing sound) is silence.
+// A parent's recordings are decoded on a worker thread: a number asked for
+// before its recording is ready starts when it is, unless another sound has
+// been asked for meanwhile.
 class SoundPlayer : public SoundSink
 {
 public:
@@ -125,8 +131,13 @@ private:
     };
 
     const Output &output();
+    void start(const std::optional<DecodedSound> &decoded);
     const std::optional<DecodedSound> &sound(int id);
-    std::optional<DecodedSound> load(const SoundLibrary::Source &source);
+    // The first of the sources that can be played.
+    static std::optional<DecodedSound> loadFirst(const Output &output,
+                                                 const std::vector<SoundLibrary::Source> &sources);
+    void decodeInBackground(int id);
+    void finishDecoding(int id, std::shared_ptr<std::optional<DecodedSound>> decoded);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
@@ -136,5 +147,9 @@ private:
     const SoundLibrary m_library;
     // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<int, std::optional<DecodedSound>> m_sounds;
+    std::set<int> m_decoding;
+    std::optional<int> m_waitingFor; // asked for, its recording still decoding
     QTimer m_endOfSound;
+    // Last, so that it is gone (its work finished) before anything it uses.
+    QThreadPool m_decoder;
 };
