@@ -1,11 +1,15 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then every test headless, also under ASan/UBSan
 # make bench start-up, memory, idle CPU, sound latency and departure timing
-# make fuzz  fuzzes the ranking file reader (FUZZ_SECONDS, default 300)
+# make fuzz  fuzzes the ranking file reader (FUZZ_SECONDS, default 300), then
+#            storms the windows and races and kills saves at length under ASan/UBSan
 # make package builds the Debian package build-package/kobu_<version>_amd64.deb
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 300
+STORM_EVENTS ?= 6000
+SAVE_ROUNDS ?= 200
+SAVE_KILLS ?= 1000
 TEST_ENV = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -46,6 +50,11 @@ bench:
 fuzz:
 	@./tools/setup build test
 	./tools/fuzz $(FUZZ_SECONDS)
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
+	@cmake --build build-asan -j$(JOBS) --target tst_eventstorm tst_ranking
+	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_STORM_EVENTS=$(STORM_EVENTS) ./tests/tst_eventstorm
+	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_SAVE_ROUNDS=$(SAVE_ROUNDS) KOBU_SAVE_KILLS=$(SAVE_KILLS) \
+	    ./tests/tst_ranking concurrentSaves killedWhileSaving
 
 # A release build for /usr, as Debian installs it.
 package:

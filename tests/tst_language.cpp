@@ -185,6 +185,14 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(heading->text(), QCoreApplication::translate("LeaderboardWindow", "保存失败，请再试一次。"));
         QVERIFY(fitsIn(heading, heading->text()));
+        // Another game's scores pushed this one out meanwhile: the notice wraps where it must.
+        QFile better(file);
+        QVERIFY(QDir().rmdir(file) && better.open(QIODevice::WriteOnly) && better.write("Z,50\r\n"_ba.repeated(10)));
+        better.close();
+        QTest::mouseClick(button, Qt::LeftButton);
+        const auto *notice = board.findChild<QLabel *>(u"notice"_s);
+        QCOMPARE(notice->text(), QCoreApplication::translate("LeaderboardWindow", "很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"));
+        QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
         board.close();
     }
 };

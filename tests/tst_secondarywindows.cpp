@@ -31,13 +31,19 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("act");
+        QTest::addColumn<QByteArray>("meanwhile"); // written by another game before the confirm
         QTest::addColumn<QByteArray>("after"); // empty: the rewrite fails
-        QTest::newRow("ranked") << Played << 40 << u"小明"_s << +Enter << "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5);
-        QTest::newRow("not ranked") << Played << 3 << QString() << +CloseBox << Played;
-        QTest::newRow("close box") << Played << 60 << u"Zoe"_s << +CloseBox << Played;
-        QTest::newRow("empty name") << Played << 40 << QString() << +Button << Played;
-        QTest::newRow("no file") << QByteArray() << 0 << u"Zoe"_s << +Button << "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9);
-        QTest::newRow("failed rewrite") << Played << 40 << u"小明"_s << +Button << QByteArray();
+        const QByteArray none;
+        QTest::newRow("ranked") << Played << 40 << u"小明"_s << +Enter << none << "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5);
+        QTest::newRow("not ranked") << Played << 3 << QString() << +CloseBox << none << Played;
+        QTest::newRow("close box") << Played << 60 << u"Zoe"_s << +CloseBox << none << Played;
+        QTest::newRow("empty name") << Played << 40 << QString() << +Button << none << Played;
+        QTest::newRow("no file") << QByteArray() << 0 << u"Zoe"_s << +Button << none << "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9);
+        QTest::newRow("failed rewrite") << Played << 40 << u"小明"_s << +Button << none << QByteArray();
+        const QByteArray other = "kid2,35\r\n" + Played.chopped(5);
+        QTest::newRow("another game saved") << Played << 40 << u"kid1"_s << +Button << other << "kid1,40\r\n" + other.chopped(5);
+        const QByteArray better = "Z,50\r\n"_ba.repeated(10);
+        QTest::newRow("pushed out meanwhile") << Played << 40 << u"kid1"_s << +Button << better << better;
     }
 
     void leaderboard()
@@ -46,6 +52,7 @@ private slots:
         QFETCH(int, score);
         QFETCH(QString, name);
         QFETCH(int, act);
+        QFETCH(QByteArray, meanwhile);
         QFETCH(QByteArray, after);
         Board board;
         QVERIFY(before.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(before)));
@@ -59,6 +66,9 @@ private slots:
         QCOMPARE(board.nameBox->isVisible() && board.window.focusWidget() == board.nameBox, ranked);
         QCOMPARE(board.text(u"rankName2"_s) + board.text(u"rankScore9"_s), before.isEmpty() ? u"00"_s : u"C3"_s);
         QVERIFY(!after.isEmpty() || (board.file.remove() && QDir().mkdir(board.file.fileName())));
+        QVERIFY(meanwhile.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(meanwhile)));
+        board.file.close();
+        const bool pushedOut = !meanwhile.isEmpty() && after == meanwhile;
         board.nameBox->setText(name);
         if (act == CloseBox)
             QVERIFY(board.window.close());
@@ -66,10 +76,18 @@ private slots:
             QTest::keyClick(board.nameBox, Qt::Key_Return);
         else
             QTest::mouseClick(board.window.findChild<QPushButton *>(), Qt::LeftButton);
-        const bool stays = act != CloseBox && (name.isEmpty() || after.isEmpty());
+        const bool stays = act != CloseBox && (name.isEmpty() || after.isEmpty() || pushedOut);
         QCOMPARE(QList({board.window.isVisible(), board.game.isEnabled()}), QList({stays, !stays}));
         QCOMPARE(board.file.open(QIODevice::ReadOnly) ? board.file.readAll() : QByteArray(), after);
         QCOMPARE(board.text(u"heading"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
+        // The player is told, and sees the table as it now is.
+        QLabel *notice = board.window.findChild<QLabel *>(u"notice"_s);
+        QCOMPARE(notice->isVisibleTo(&board.window) && notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s, pushedOut);
+        QCOMPARE(board.window.findChild<QLabel *>(u"heading"_s)->isVisibleTo(&board.window), !pushedOut);
+        QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
+        QCOMPARE(board.nameBox->isVisible(), stays && !pushedOut);
+        if (pushedOut)
+            QCOMPARE(board.text(u"rankName2"_s) + board.text(u"rankScore9"_s), u"Z50"_s);
         board.window.close();
         board.window.show();
         QCOMPARE(board.sound.ids(), QList<int>(2, 113));

@@ -88,5 +88,9 @@
         <source>保存失败，请再试一次。</source>
         <translation>Not saved. Try again.</translation>
     </message>
+    <message>
+        <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
+        <translation>Sorry, other players just pushed this score off the table.</translation>
+    </message>
 </context>
 </TS>

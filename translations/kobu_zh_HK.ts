@@ -88,5 +88,9 @@
         <source>保存失败，请再试一次。</source>
         <translation>儲存唔到，請再試一次。</translation>
     </message>
+    <message>
+        <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
+        <translation>好可惜，其他玩家啱啱將呢個分數擠出咗排行榜。</translation>
+    </message>
 </context>
 </TS>

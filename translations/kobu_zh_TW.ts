@@ -88,5 +88,9 @@
         <source>保存失败，请再试一次。</source>
         <translation>儲存失敗，請再試一次。</translation>
     </message>
+    <message>
+        <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
+        <translation>很遺憾，別的玩家剛剛把這個分數擠出了排行榜。</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,9 @@ const QSize ClientSize(358, 319);
 const QRect HeadingRect(24, 16, 217, 25);
 const QRect NameBoxRect(24, 40, 225, 25);
 const QRect ConfirmRect(272, 40, 41, 25);
+// A longer notice, in place of the heading, takes its row and the hidden
+// name box's, up to the button's right edge.
+const QRect NoticeRect(HeadingRect.topLeft(), QPoint(ConfirmRect.right(), NameBoxRect.bottom()));
 
 constexpr int NameLeft = 24;
 constexpr int NameWidth = 81;
@@ -42,6 +45,19 @@ QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width
     return label;
 }
 
+QLabel *headingLabel(QWidget *window, const QString &objectName, const QRect &rect)
+{
+    auto *label = new QLabel(window);
+    label->setObjectName(objectName);
+    label->setGeometry(rect);
+    label->setFont(songTiBold(HeadingPointSize));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, HeadingColour);
+    label->setPalette(red);
+    return label;
+}
+
 } // namespace
 
 LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder)
@@ -61,14 +77,9 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
         m_rows[i].name = rowLabel(this, QStringLiteral("rankName%1").arg(i), NameLeft, NameWidth, i);
     }
 
-    m_heading = new QLabel(this);
-    m_heading->setObjectName(QStringLiteral("heading"));
-    m_heading->setGeometry(HeadingRect);
-    m_heading->setFont(songTiBold(HeadingPointSize));
-    m_heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette red = m_heading->palette();
-    red.setColor(QPalette::WindowText, HeadingColour);
-    m_heading->setPalette(red);
+    m_heading = headingLabel(this, QStringLiteral("heading"), HeadingRect);
+    m_notice = headingLabel(this, QStringLiteral("notice"), NoticeRect);
+    m_notice->setWordWrap(true);
 
     m_confirmButton = new QPushButton(tr("确认"), this);
     m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
@@ -96,12 +107,14 @@ void LeaderboardWindow::load()
 void LeaderboardWindow::readTable()
 {
     const RankingStore store(m_rankFile);
+    m_firstGame = false;
     switch (store.read(m_table)) {
     case RankingStore::ReadResult::Missing:
         // A first game always ranks first, whatever its score; a fresh file
         // that cannot be written changes nothing for this game.
         m_table = Ranking::freshTable();
-        store.write(m_table);
+        store.createFresh();
+        m_firstGame = true;
         m_rankPos = 0;
         return;
     case RankingStore::ReadResult::Unreadable:
@@ -117,6 +130,8 @@ void LeaderboardWindow::readTable()
 void LeaderboardWindow::showEntry(bool ranked)
 {
     m_heading->setText(ranked ? tr("恭喜恭喜!您上榜了。您的大名:") : tr("排行榜"));
+    m_heading->show();
+    m_notice->hide();
     m_nameBox->clear();
     m_nameBox->setVisible(ranked);
     m_confirmButton->setVisible(ranked);
@@ -137,10 +152,26 @@ void LeaderboardWindow::confirm()
     const QString name = m_nameBox->text();
     if (name.isEmpty() || m_rankPos == Ranking::NotRanked)
         return;
-    if (!RankingStore(m_rankFile).write(Ranking::inserted(m_table, m_rankPos, name, m_score))) {
+    // Another game may have written since this window read the file: the
+    // score goes where it ranks in the file as it is now.
+    const RankingStore::Save save = RankingStore(m_rankFile).insert(m_table, name, m_score, m_firstGame);
+    switch (save.result) {
+    case RankingStore::SaveResult::Saved:
+        m_table = save.table;
+        close();
+        return;
+    case RankingStore::SaveResult::NoLongerRanks:
+        m_table = save.table;
+        m_rankPos = Ranking::NotRanked;
+        showEntry(false);
+        m_heading->hide();
+        m_notice->setText(tr("很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"));
+        m_notice->show();
+        showTable();
+        return;
+    case RankingStore::SaveResult::Failed:
         // The name stays in the box, so the player can simply try again.
         m_heading->setText(tr("保存失败，请再试一次。"));
         return;
     }
-    close();
 }

@@ -50,8 +50,11 @@ private:
     RankingTable m_table{};
     QString m_rankFile;
     int m_rankPos = Ranking::NotRanked;
+    // The file was missing when the window opened: the game ranks first.
+    bool m_firstGame = false;
 
     QLabel *m_heading = nullptr;
+    QLabel *m_notice = nullptr;
     QLineEdit *m_nameBox = nullptr;
     QPushButton *m_confirmButton = nullptr;
     std::array<Row, Ranking::Entries> m_rows{};

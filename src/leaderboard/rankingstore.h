@@ -4,16 +4,34 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstdint>
 
-// The thin layer between the ranking table and the disk.
+// The thin layer between the ranking table and the disk. Two games may
+// share one file: everything that writes it holds a lock file beside it.
 class RankingStore
 {
 public:
+    // Long enough for any other game's save, which takes milliseconds;
+    // short enough that a window waiting for it never seems to hang.
+    static constexpr std::chrono::milliseconds LockWait{3000};
+
     enum class ReadResult {
         Read,       // the table was filled from the file
         Missing,    // there is no file: the caller creates a fresh one
         Unreadable, // a file is there but cannot be read: leave it alone
+    };
+
+    enum class SaveResult {
+        Saved,         // the file holds the new entry
+        NoLongerRanks, // other games' scores pushed it out: nothing was written
+        Failed,        // no lock, or the file could not be read or written: left as it was
+    };
+
+    struct Save
+    {
+        SaveResult result;
+        RankingTable table; // the file as it was found, without the new entry
     };
 
     // The ranking file beside the executable (programFolder ends with a separator);
@@ -21,17 +39,26 @@ public:
     // the executable's folder cannot be written and holds no ranking file.
     static QString resolvePath(const QString &programFolder, std::int16_t grade);
 
-    explicit RankingStore(QString path);
+    explicit RankingStore(QString path, std::chrono::milliseconds lockWait = LockWait);
 
     const QString &path() const { return m_path; }
+    QString lockPath() const;
 
     // Reads at most what ten bounded lines need.
     ReadResult read(RankingTable &table) const;
 
-    // Writes the table as a whole new file, atomically; false when the old
-    // file (if any) is left as it was.
-    bool write(const RankingTable &table) const;
+    // Writes the fresh file unless another game has made one meanwhile.
+    bool createFresh() const;
+
+    // Under the lock: reads the file as it is now into a copy of `table`
+    // (slots a short file does not fill keep those values), puts the entry
+    // where it ranks there and writes the file. A first game, for which the
+    // file was made fresh, ranks first while no other game has written.
+    Save insert(const RankingTable &table, const QString &name, std::int32_t score, bool firstGame) const;
 
 private:
+    bool write(const RankingTable &table) const;
+
     QString m_path;
+    std::chrono::milliseconds m_lockWait;
 };
