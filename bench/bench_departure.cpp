@@ -1,6 +1,8 @@
 // Plays one correct answer in the real game window and times the departure
 // that follows: every tick of the departure timer against the ideal schedule,
 // and the CPU time used during the departure and while waiting afterwards.
+// With --fullscreen the game fills the screen, and the frames of the gliding
+// train are timed too.
 // Prints its figures, then one PASS or MISS line per target; exits non-zero
 // only when the departure could not be measured.
 
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +40,9 @@ constexpr std::chrono::milliseconds SettleWait = 3s;
 constexpr std::chrono::milliseconds IdleWait = 10s;
 constexpr double MaxIdleCpuMs = 10.0;
 constexpr std::chrono::milliseconds DepartureTimeout = 30s;
+constexpr std::chrono::milliseconds FullScreenTimeout = 5s;
+constexpr double MaxFullScreenDepartureCpuMs = 1500;
+constexpr double MaxFrameLatenessFrames = 2;
 
 double milliseconds(Clock::duration d)
 {
@@ -80,6 +86,33 @@ void runEventLoopFor(std::chrono::milliseconds wait)
     loop.exec();
 }
 
+// When the train moves while it is in sight, while the clock runs. A moving
+// train is shifted on screen, not drawn again, so its moves are its frames.
+class FrameClock : public QObject
+{
+public:
+    explicit FrameClock(const QTimer *frameTimer)
+        : m_frameTimer(frameTimer)
+    {
+    }
+
+    bool running = false;
+    std::vector<Clock::time_point> frames;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *train = static_cast<QWidget *>(watched);
+        if (running && m_frameTimer->isActive() && event->type() == QEvent::Move
+            && train->x() < train->parentWidget()->width())
+            frames.push_back(Clock::now());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QTimer *m_frameTimer;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,9 +123,15 @@ int main(int argc, char *argv[])
     const QTemporaryDir rankingFolder;
     SoundPlayer sound;
     GameWindow game(sound, rankingFolder.path() + QLatin1Char('/'), Seed, loadBitmaps());
-    game.show();
+    const bool fullScreen = QApplication::arguments().contains(QStringLiteral("--fullscreen"));
+    if (fullScreen)
+        game.setFullScreen(true);
+    else
+        game.show();
     if (!QTest::qWaitForWindowExposed(&game))
         return fail("the game window was not shown");
+    if (fullScreen && !QTest::qWaitFor([&] { return game.factor() > 1; }, int(FullScreenTimeout.count())))
+        return fail("the game did not fill the screen (is a window manager running?)");
 
     auto *timer = game.findChild<QTimer *>(QStringLiteral("departureTimer"));
     auto *startButton = game.findChild<QWidget *>(QStringLiteral("startButton"));
@@ -119,6 +158,13 @@ int main(int argc, char *argv[])
     });
     QTimer::singleShot(DepartureTimeout, &departure, &QEventLoop::quit);
 
+    auto *frameTimer = game.findChild<QTimer *>(QStringLiteral("frameTimer"));
+    if (!frameTimer)
+        return fail("the game has no frame timer");
+    FrameClock frameClock(frameTimer);
+    if (auto *train = game.findChild<QWidget *>(QStringLiteral("train")))
+        train->installEventFilter(&frameClock);
+    frameClock.running = true;
     const double cpuStart = cpuMs();
     const auto start = Clock::now();
     QTest::keyClick(game.focusWidget() ? game.focusWidget() : &game, Qt::Key_Return);
@@ -127,6 +173,7 @@ int main(int argc, char *argv[])
         return fail("the train did not leave");
     departure.exec();
     const double cpuDeparture = cpuMs() - cpuStart;
+    frameClock.running = false;
     if (game.rules().timerEnabled())
         return fail("the train did not come back in time");
 
@@ -169,6 +216,27 @@ int main(int argc, char *argv[])
     std::printf("  CPU, next %2lld s (number spoken) %10.3f ms\n", wholeSeconds(SettleWait), cpuSettle);
     std::printf("  CPU, %2lld s waiting after that   %10.3f ms\n", wholeSeconds(IdleWait), cpuIdle);
 
+    if (fullScreen) {
+        const double frameMs = 1000 / (game.screen()->refreshRate() > 0 ? game.screen()->refreshRate() : 60);
+        double worstGapMs = 0, worstGapAfterMs = 0;
+        for (std::size_t k = 1; k < frameClock.frames.size(); ++k) {
+            const double gap = milliseconds(frameClock.frames[k] - frameClock.frames[k - 1]);
+            if (gap > worstGapMs) {
+                worstGapMs = gap;
+                worstGapAfterMs = milliseconds(frameClock.frames[k - 1] - start);
+            }
+        }
+        const double latenessFrames = std::max(0.0, worstGapMs / frameMs - 1);
+        std::printf("  screen %dx%d, the design %.3f times, frames of %.2f ms\n", game.width(), game.height(),
+                    game.factor(), frameMs);
+        std::printf("  train moved                      %10zu times\n", frameClock.frames.size());
+        std::printf("  longest gap between moves        %10.3f ms (%.2f frames late, %.0f ms after Enter)\n",
+                    worstGapMs, latenessFrames, worstGapAfterMs);
+        verdict(cpuDeparture <= MaxFullScreenDepartureCpuMs, "CPU of a full-screen departure", inMs(cpuDeparture),
+                "<= 1500 ms");
+        verdict(latenessFrames <= MaxFrameLatenessFrames, "worst frame lateness, full screen",
+                QStringLiteral("%1 frames").arg(latenessFrames, 0, 'f', 2), "<= 2 frames");
+    }
     verdict(int(ticks.size()) == ExpectedTicks, "departure ticks", QString::number(ticks.size()), "= 125");
     verdict(std::abs(durationMs - nominalMs) <= nominalMs * DurationTolerance, "departure duration",
             inMs(durationMs), "12500 ms within 1%");

@@ -2,8 +2,11 @@
 // from exec until its top-level window is mapped, its resident memory once it
 // has settled, and the CPU time it uses while it then sits waiting.
 //
-// Usage: startup_probe SETTLE_MS IDLE_MS PROGRAM [ARGS...]
+// Usage: startup_probe [--drawn] SETTLE_MS IDLE_MS PROGRAM [ARGS...]
 // Prints: map_ms=<ms> rss_kb=<kB> cpu_ms=<ms> cpu_ticks_ms=<ms>
+//   drawn_ms      with --drawn, in place of map_ms: until the screen's middle and four points near
+//                 its corners are no longer the black of an empty screen
+//                 (for a program that covers the screen; start Xvfb with -br)
 //   rss_kb        VmRSS at SETTLE_MS after exec
 //   cpu_ms        CPU time of all its threads over the IDLE_MS that follow,
 //                 from the scheduler's nanosecond counters
@@ -147,6 +150,34 @@ Clock::time_point waitForMap(xcb_connection_t *c, xcb_window_t root, Child &chil
     }
 }
 
+// The screen is drawn once five points spread over it are no longer black.
+Clock::time_point waitForDrawn(xcb_connection_t *c, const xcb_screen_t &screen, Child &child)
+{
+    const int w = screen.width_in_pixels, h = screen.height_in_pixels;
+    const std::pair<int, int> points[] = {
+        {w / 2, h / 2}, {w / 10, h / 10}, {w * 9 / 10, h / 10}, {w / 10, h * 9 / 10}, {w * 9 / 10, h * 9 / 10}};
+    const auto deadline = Clock::now() + MapTimeout;
+    for (;;) {
+        bool drawn = true;
+        for (const auto &[x, y] : points) {
+            XcbPtr<xcb_get_image_reply_t> image(xcb_get_image_reply(
+                c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen.root, x, y, 1, 1, ~0u), nullptr));
+            if (!image)
+                throw std::runtime_error("cannot read the screen");
+            const std::uint8_t *pixel = xcb_get_image_data(image.get());
+            drawn = drawn && (pixel[0] | pixel[1] | pixel[2]) != 0;
+        }
+        const auto seen = Clock::now();
+        if (drawn)
+            return seen;
+        if (!child.running())
+            throw std::runtime_error("the program exited before drawing");
+        if (seen > deadline)
+            throw std::runtime_error("nothing drawn in time");
+        std::this_thread::sleep_for(1ms);
+    }
+}
+
 long residentKb(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -186,8 +217,13 @@ double schedCpuMs(pid_t pid)
 
 int run(int argc, char **argv)
 {
+    const bool untilDrawn = argc > 1 && std::strcmp(argv[1], "--drawn") == 0;
+    if (untilDrawn) {
+        --argc;
+        ++argv;
+    }
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s SETTLE_MS IDLE_MS PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--drawn] SETTLE_MS IDLE_MS PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
     const std::chrono::milliseconds settle(std::stol(argv[1]));
@@ -197,7 +233,8 @@ int run(int argc, char **argv)
     xcb_connection_t *c = connection.get();
     if (xcb_connection_has_error(c))
         throw std::runtime_error("cannot open the X display");
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_screen_t &screen = *xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t root = screen.root;
     const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     if (XcbPtr<xcb_generic_error_t> error{
             xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask))})
@@ -207,7 +244,9 @@ int run(int argc, char **argv)
 
     const auto start = Clock::now();
     Child child(argv + 3);
-    const auto mapped = waitForMap(c, root, child);
+    // A window manager maps its frame, not the program's window: with one
+    // running, only the screen tells when the program is there.
+    const auto shown = untilDrawn ? waitForDrawn(c, screen, child) : waitForMap(c, root, child);
 
     std::this_thread::sleep_until(start + settle);
     const long rss = residentKb(child.pid());
@@ -219,8 +258,8 @@ int run(int argc, char **argv)
     if (!child.running())
         throw std::runtime_error("the program exited while being measured");
 
-    std::printf("map_ms=%.3f rss_kb=%ld cpu_ms=%.3f cpu_ticks_ms=%.0f\n", milliseconds(mapped - start), rss,
-                cpuAfter - cpuBefore, ticksAfter - ticksBefore);
+    std::printf("%s=%.3f rss_kb=%ld cpu_ms=%.3f cpu_ticks_ms=%.0f\n", untilDrawn ? "drawn_ms" : "map_ms",
+                milliseconds(shown - start), rss, cpuAfter - cpuBefore, ticksAfter - ticksBefore);
     return 0;
 }
 

@@ -142,6 +142,7 @@ void GameWindow::buildControls()
                                           true);
     }
     m_train = makePictureBox(m_scene, QStringLiteral("train"), TrainPlace, TrainDesignSize, false);
+    m_train->setPaintedOn(true);
     m_numberLabel = makeTransparentLabel(m_scene, QStringLiteral("numberLabel"), NumberRect, NumberRed, NumberPointSize);
     m_monkeyGroup = makePictureBox(m_stage, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
     m_helpButton = makePictureBox(m_stage, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
@@ -297,14 +298,16 @@ void GameWindow::layOutStage()
     for (PictureBox *box : m_stage->findChildren<PictureBox *>())
         box->setFactor(m_factor);
     m_labelScaler.setFactor(m_factor);
-    useDetailedPictures(pictureScaleFor(m_factor * devicePixelRatioF()));
+    // Shown pictures are made once for their size: a new size needs them again.
+    const qreal screenScale = m_factor * devicePixelRatioF();
+    if (screenScale != m_screenScale) {
+        m_screenScale = screenScale;
+        useDetailedPictures(pictureScaleFor(screenScale));
+    }
 }
 
 void GameWindow::useDetailedPictures(int scale)
 {
-    if (scale == m_detailScale)
-        return;
-    m_detailScale = scale;
     const Bitmaps detailed = scale > 1 ? loadBitmaps(bitmapFolder(scale)) : Bitmaps();
     const auto picture = [&detailed](int number) {
         const auto found = detailed.find(number);

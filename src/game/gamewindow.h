@@ -76,7 +76,8 @@ private:
     qreal m_factor = 1;
     DesignScaler m_labelScaler;
     QPoint m_windowPlace;
-    int m_detailScale = 1;
+    // Screen pixels to a design pixel, the window's device pixels included.
+    qreal m_screenScale = 1;
 
     PictureBox *m_soundButton = nullptr;
     PictureBox *m_scene = nullptr;

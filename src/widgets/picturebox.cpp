@@ -26,6 +26,15 @@ PictureBox::PictureBox(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_AcceptTouchEvents);
+    setAutoSize(true);
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    // Its picture covers the whole box: a moving box is then shifted on
+    // screen as it is, and only the strip it uncovers is drawn again.
+    setAttribute(Qt::WA_OpaquePaintEvent, on);
 }
 
 void PictureBox::setPicture(const QImage &picture)
@@ -63,8 +72,9 @@ void PictureBox::setLeft(qreal left)
 
 void PictureBox::setFactor(qreal factor)
 {
+    // What is shown was made for its size, which changes with the factor.
+    m_shownStale = m_shownStale || factor != m_factor;
     m_factor = factor;
-    m_shownStale = true;
     placeOnScreen();
 }
 
@@ -115,6 +125,10 @@ const QImage &PictureBox::shownImage(qreal devicePixelRatio)
     // from a smaller one (but for a screen beyond the largest variant).
     m_shown = source.size() == size ? source : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_shownStale = false;
+    if (!m_paintedOn && !m_detailedSurface.isNull() && m_shown.isDetached()) {
+        m_detailedPicture = QImage();
+        m_detailedSurface = QImage();
+    }
     return m_shown;
 }
 

@@ -20,7 +20,7 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     // With auto-size on, the box takes its picture's size whenever one is set.
-    void setAutoSize(bool on) { m_autoSize = on; }
+    void setAutoSize(bool on);
     // The picture at the design's size.
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
@@ -28,6 +28,9 @@ public:
     // box must be painted again.
     void setDetailedPicture(const QImage &picture, int scale);
     int detailScale() const { return m_detailScale; }
+    // A box that is painted on keeps its detailed picture to paint onto; the
+    // others keep only what they show, which is large enough on a big screen.
+    void setPaintedOn(bool on) { m_paintedOn = on; }
 
     // Place and size in the container's design pixels.
     void setDesignGeometry(const QRectF &rect);
@@ -80,5 +83,6 @@ private:
     QRectF m_designRect;
     qreal m_factor = 1;
     bool m_autoSize = true;
+    bool m_paintedOn = false;
     bool m_pressed = false;
 };
