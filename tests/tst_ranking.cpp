@@ -149,6 +149,9 @@ private slots:
         table = Full;
         Ranking::parseInto(table, QByteArray(16 << 20, 'x') + ",5\n");
         QCOMPARE(table, Full);
+        // Half a character at the end of one name never spills into the next.
+        Ranking::parseInto(table, "a\x81,1\n\xD5\xC5,2\n");
+        QCOMPARE(table[1].name, QStringLiteral("张"));
     }
 
     void rank()

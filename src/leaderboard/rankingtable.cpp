@@ -16,19 +16,25 @@ constexpr const char *FileEncoding = "GB18030";
 // longest score "-2147483648" and a CR.
 static_assert(4 * Ranking::MaxNameLength + 1 + 11 + 1 <= Ranking::MaxLineBytes);
 
-// Fresh decoders, so that a broken sequence at the end of one field never
-// leaks into the next.
-QString decoded(QByteArrayView bytes)
+// One converter for a whole file, since making one costs more than
+// converting a line; reset for each field, so that a broken sequence at the
+// end of one field never leaks into the next.
+template<typename Converter, typename Result>
+class FieldConverter
 {
-    QStringDecoder decoder(FileEncoding);
-    return decoder.decode(bytes);
-}
+public:
+    template<typename Field>
+    Result operator()(const Field &field)
+    {
+        m_converter.resetState();
+        return m_converter(field);
+    }
 
-QByteArray encoded(const QString &text)
-{
-    QStringEncoder encoder(FileEncoding);
-    return encoder.encode(text);
-}
+private:
+    Converter m_converter{FileEncoding};
+};
+using FieldDecoder = FieldConverter<QStringDecoder, QString>;
+using FieldEncoder = FieldConverter<QStringEncoder, QByteArray>;
 
 // The score keeps its value unless the whole text is a decimal number that
 // fits it.
@@ -44,7 +50,7 @@ void readScore(QByteArrayView text, std::int32_t &score)
 }
 
 // The line is split at its last comma, so a name may itself hold commas.
-void readLine(RankingEntry &entry, QByteArrayView line)
+void readLine(RankingEntry &entry, QByteArrayView line, FieldDecoder &decoded)
 {
     const qsizetype comma = line.lastIndexOf(',');
     if (comma < 0) {
@@ -95,6 +101,7 @@ void parseInto(RankingTable &table, const QByteArray &bytes)
 {
     const QByteArrayView window = QByteArrayView(bytes).first(qMin(bytes.size(), qsizetype(MaxFileBytes)));
     qsizetype start = 0;
+    FieldDecoder decoded;
     for (RankingEntry &entry : table) {
         if (start >= window.size())
             return;
@@ -110,7 +117,7 @@ void parseInto(RankingTable &table, const QByteArray &bytes)
         QByteArrayView line = rest.first(lineEnd);
         if (line.endsWith('\r'))
             line.chop(1);
-        readLine(entry, line);
+        readLine(entry, line, decoded);
         start += lineEnd + 1;
     }
 }
@@ -138,6 +145,7 @@ RankingTable inserted(const RankingTable &table, int rankPos, const QString &nam
 QByteArray render(const RankingTable &table)
 {
     QByteArray bytes;
+    FieldEncoder encoded;
     for (const RankingEntry &entry : table)
         bytes += encoded(entry.name) + ',' + QByteArray::number(entry.score) + "\r\n";
     return bytes;
