@@ -43,8 +43,10 @@ constexpr int WaitTurns = 5;
 const std::array<const char *, 8> Controls{"startButton", "helpButton", "soundButton", "monkeyGroup",
                                            "train",       "scene",      "numberLabel", "scoreLabel"};
 
-const std::array<Qt::Key, 10> Keys{Qt::Key_Space, Qt::Key_Space,  Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
-                                   Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_A,     Qt::Key_F1,    Qt::Key_Comma};
+// F11 and Esc switch full screen on and off under everything else.
+const std::array<Qt::Key, 11> Keys{Qt::Key_Space, Qt::Key_Space,     Qt::Key_Return, Qt::Key_Enter,
+                                   Qt::Key_Escape, Qt::Key_F11,      Qt::Key_Tab,    Qt::Key_Backspace,
+                                   Qt::Key_A,      Qt::Key_F1,       Qt::Key_Comma};
 
 const std::array<QString, 7> Names{QStringLiteral("小明"), QStringLiteral("kid,1"), QStringLiteral("a\r\nb"),
                                    QStringLiteral("\U0001F412猴"), QStringLiteral("<b>x</b>"), QStringLiteral(" "),
@@ -141,7 +143,9 @@ public:
             return "seats painted";
         if (m_game->findChild<QTimer *>(QStringLiteral("departureTimer"))->isActive() != r.timerEnabled())
             return "departure timer";
-        if (m_game->findChild<QWidget *>(QStringLiteral("train"))->x() != r.trainLeft())
+        // Between ticks the train glides on towards its next place.
+        const qreal trainLeft = m_game->findChild<PictureBox *>(QStringLiteral("train"))->designGeometry().left();
+        if (trainLeft < r.trainLeft() || trainLeft > r.trainLeft() + GameRules::Step)
             return "train place";
         const bool open = secondary(QStringLiteral("leaderboardWindow")) || secondary(QStringLiteral("helpWindow"));
         if (m_game->isEnabled() == open)
