@@ -7,7 +7,8 @@ class SoundSink
 public:
     virtual ~SoundSink() = default;
 
-    // Starts the embedded sound :/wav/<id> and returns at once; a sound
-    // already playing is cut off.
+    // Starts sound <id> (100 + n is the number n, spoken in the game's
+    // language or a parent's voice) and returns at once; a sound already
+    // playing is cut off.
     virtual void play(int id) = 0;
 };
