@@ -58,7 +58,9 @@ const QList<Language> Translated{Language::TraditionalMandarin, Language::Canton
 bool fitsIn(const QWidget *widget, const QString &text)
 {
     const QFontMetrics metrics(widget->font());
-    const QRect needed = metrics.boundingRect(QRect(0, 0, widget->width(), 10000), Qt::TextSingleLine, text);
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    const int lines = label && label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const QRect needed = metrics.boundingRect(QRect(0, 0, widget->width(), 10000), lines, text);
     return needed.width() <= widget->width() && needed.height() <= widget->height();
 }
 
@@ -177,6 +179,8 @@ private slots:
         auto *button = board.findChild<QPushButton *>();
         QVERIFY(fitsIn(heading, heading->text()));
         QVERIFY(fitsIn(heading, QCoreApplication::translate("LeaderboardWindow", "排行榜")));
+        QVERIFY(fitsIn(board.findChild<QLabel *>(u"notice"_s),
+                       QCoreApplication::translate("LeaderboardWindow", "很遗憾，别的玩家刚刚把这个分数挤出了排行榜。")));
         QVERIFY(fitsIn(button, button->text() + u"  "_s));
         // A ranking file that cannot be written: the failed-save notice.
         const QString file = folder.filePath(u"kobu0.tmp"_s);
