@@ -98,6 +98,12 @@ int gameKeyCode(const QKeyEvent &event)
     }
 }
 
+QImage pictureOf(const Bitmaps &bitmaps, int number)
+{
+    const auto found = bitmaps.find(number);
+    return found != bitmaps.end() ? found->second : QImage();
+}
+
 } // namespace
 
 GameWindow::GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps)
@@ -195,28 +201,25 @@ void GameWindow::loadAtStart(const Bitmaps &bitmaps)
     switchOnKeyPreview();
 }
 
+std::vector<std::pair<PictureBox *, int>> GameWindow::boxBitmaps() const
+{
+    std::vector<std::pair<PictureBox *, int>> boxes{
+        {m_scene, SceneBitmap}, {m_startButton, StartBitmap}, {m_helpButton, HelpBitmap}, {m_soundButton, SoundBitmap},
+        {m_smoke, SmokeBitmap}, {m_monkeyGroup, MonkeyGroupBitmap}, {m_train, TrainBitmap}};
+    for (PictureBox *marker : m_lifeMarkers)
+        boxes.emplace_back(marker, LifeMarkerBitmap);
+    return boxes;
+}
+
 void GameWindow::assignPictures(const Bitmaps &bitmaps)
 {
-    const auto picture = [&bitmaps](int number) {
-        const auto found = bitmaps.find(number);
-        return found != bitmaps.end() ? found->second : QImage();
-    };
     // A picture that did not load leaves its box as designed.
-    const auto assign = [&picture](PictureBox *box, int number) {
-        if (const QImage image = picture(number); !image.isNull())
+    for (const auto &[box, number] : boxBitmaps()) {
+        if (const QImage image = pictureOf(bitmaps, number); !image.isNull())
             box->setPicture(image);
-    };
-    assign(m_scene, SceneBitmap);
-    assign(m_startButton, StartBitmap);
-    assign(m_helpButton, HelpBitmap);
-    assign(m_soundButton, SoundBitmap);
-    assign(m_smoke, SmokeBitmap);
-    assign(m_monkeyGroup, MonkeyGroupBitmap);
-    assign(m_train, TrainBitmap);
-    for (PictureBox *marker : m_lifeMarkers)
-        assign(marker, LifeMarkerBitmap);
-    m_monkeyMask = picture(MonkeyMaskBitmap);
-    m_monkeyPicture = picture(MonkeyBitmap);
+    }
+    m_monkeyMask = pictureOf(bitmaps, MonkeyMaskBitmap);
+    m_monkeyPicture = pictureOf(bitmaps, MonkeyBitmap);
 }
 
 void GameWindow::switchOnKeyPreview()
@@ -309,22 +312,13 @@ void GameWindow::layOutStage()
 void GameWindow::useDetailedPictures(int scale)
 {
     const Bitmaps detailed = scale > 1 ? loadBitmaps(bitmapFolder(scale)) : Bitmaps();
-    const auto picture = [&detailed](int number) {
-        const auto found = detailed.find(number);
-        return found != detailed.end() ? found->second : QImage();
-    };
-    const std::pair<PictureBox *, int> boxes[] = {
-        {m_scene, SceneBitmap},          {m_startButton, StartBitmap},  {m_helpButton, HelpBitmap},
-        {m_soundButton, SoundBitmap},    {m_smoke, SmokeBitmap},        {m_monkeyGroup, MonkeyGroupBitmap},
-        {m_train, TrainBitmap},          {m_lifeMarkers[0], LifeMarkerBitmap}, {m_lifeMarkers[1], LifeMarkerBitmap},
-        {m_lifeMarkers[2], LifeMarkerBitmap}, {m_lifeMarkers[3], LifeMarkerBitmap}, {m_lifeMarkers[4], LifeMarkerBitmap}};
-    for (const auto &[box, number] : boxes) {
+    for (const auto &[box, number] : boxBitmaps()) {
         // A box without its design picture stays as designed.
         if (!box->picture().isNull())
-            box->setDetailedPicture(picture(number), scale);
+            box->setDetailedPicture(pictureOf(detailed, number), scale);
     }
-    m_detailedMonkeyMask = picture(MonkeyMaskBitmap);
-    m_detailedMonkeyPicture = picture(MonkeyBitmap);
+    m_detailedMonkeyMask = pictureOf(detailed, MonkeyMaskBitmap);
+    m_detailedMonkeyPicture = pictureOf(detailed, MonkeyBitmap);
     // The seated monkeys, painted again in the new detail.
     m_seatsShown = 0;
     showTrain();

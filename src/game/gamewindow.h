@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class HelpWindow;
 class LeaderboardWindow;
@@ -49,6 +51,8 @@ protected:
 private:
     void buildControls();
     void loadAtStart(const Bitmaps &bitmaps);
+    // Every picture box with the number of its picture.
+    std::vector<std::pair<PictureBox *, int>> boxBitmaps() const;
     void assignPictures(const Bitmaps &bitmaps);
     void switchOnKeyPreview();
     bool pressWindowKey(const QKeyEvent &event);
