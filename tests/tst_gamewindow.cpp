@@ -156,6 +156,9 @@ private slots:
         QTest::newRow("1920x1080, 2.466") << QSize(1920, 1080);
         QTest::newRow("868x548, 1.251") << QSize(868, 548);
         QTest::newRow("3840x2160, 4.932") << QSize(3840, 2160);
+        // Here the mapping back lands a hair below 400 unless it is rounded.
+        QTest::newRow("1708x1080, 2.461") << QSize(1708, 1080);
+        QTest::newRow("870x1080, 1.254") << QSize(870, 1080);
     }
     void hitTestingAtFractionalFactors()
     {
