@@ -264,6 +264,27 @@ private slots:
         QCOMPARE(m_sound.ids().size(), soundsBefore);
     }
 
+    void glideProgress_data()
+    {
+        QTest::addColumn<int>("sinceTickMs");
+        QTest::addColumn<double>("progress");
+        QTest::newRow("at the tick") << 0 << 0.0;
+        QTest::newRow("halfway") << 50 << 0.5;
+        QTest::newRow("due") << 100 << 1.0;
+        // A late tick: the picture waits at the next tick's place.
+        QTest::newRow("late tick") << 180 << 1.0;
+        QTest::newRow("clock behind the tick") << -5 << 0.0;
+    }
+    void glideProgress()
+    {
+        QFETCH(int, sinceTickMs);
+        QFETCH(double, progress);
+        TickGlide glide(std::chrono::milliseconds(GameRules::TickMs));
+        const TickGlide::Clock::time_point tick{std::chrono::seconds(100)};
+        glide.ticked(tick);
+        QCOMPARE(glide.progress(tick + std::chrono::milliseconds(sinceTickMs)), progress);
+    }
+
     // Between ticks the train glides, never ahead of the next tick's place
     // nor behind the last one's.
     void glideStaysBetweenTicks()
