@@ -111,6 +111,9 @@ private slots:
         QTest::newRow("CD quality") << recording(44100, 2, 16, 2.0) << 2.0;
         QTest::newRow("8-bit mono") << recording(11025, 1, 8, 1.5) << 1.5;
         QTest::newRow("with a LIST chunk") << recording(48000, 1, 16, 1.0, chunk("LIST", "INFO")) << 1.0;
+        QFile adpcm(u":/wav/113"_s); // the leaderboard's fanfare: MS ADPCM, 2.12 s
+        QVERIFY(adpcm.open(QIODevice::ReadOnly));
+        QTest::newRow("MS ADPCM") << adpcm.readAll() << 2.12;
         QTest::newRow("just under 5 s") << recording(8000, 1, 16, 4.9) << 4.9;
         QTest::newRow("missing") << QByteArray() << 0.5;
         QTest::newRow("not a WAVE") << "hello, this is not a sound"_ba << 0.5;
