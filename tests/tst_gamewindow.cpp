@@ -286,21 +286,26 @@ private slots:
     }
 
     // Between ticks the train glides, never ahead of the next tick's place
-    // nor behind the last one's.
+    // nor behind the last one's, and keeps its size on screen: a width that
+    // changed by a rounded pixel would scale its whole picture every frame.
     void glideStaysBetweenTicks()
     {
         start();
-        m_window->setFixedSize(694 * 2, 438 * 2);
+        m_window->setFixedSize(1920, 1080);
+        const qreal factor = m_window->factor();
+        const auto onScreen = [factor](int designLeft) { return qRound(designLeft * factor); };
         for (int i = 0; i < rules().askedNumber(); ++i)
             click(QStringLiteral("monkeyGroup"));
         auto *frames = m_window->findChild<QTimer *>(QStringLiteral("frameTimer"));
         PictureBox *train = box(QStringLiteral("train"));
+        const int width = train->width();
         int framesSeen = 0, between = 0;
         connect(frames, &QTimer::timeout, this, [&] {
             ++framesSeen;
             const int left = rules().trainLeft();
-            QVERIFY(train->x() >= left * 2 && train->x() <= (left + GameRules::Step) * 2);
-            between += train->x() != left * 2;
+            QVERIFY(train->x() >= onScreen(left) && train->x() <= onScreen(left + GameRules::Step));
+            QCOMPARE(train->width(), width);
+            between += train->x() != onScreen(left);
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(frames->isActive());
@@ -309,7 +314,7 @@ private slots:
         QVERIFY(between > framesSeen / 2);
         click(QStringLiteral("helpButton")); // freezes the train where it is
         QVERIFY(!frames->isActive());
-        QCOMPARE(train->x(), rules().trainLeft() * 2);
+        QCOMPARE(train->x(), onScreen(rules().trainLeft()));
     }
 
     // A finished game's name is never lost: the game window waits for the leaderboard.

@@ -67,7 +67,9 @@ void PictureBox::setDesignGeometry(const QRectF &rect)
 void PictureBox::setLeft(qreal left)
 {
     m_designRect.moveLeft(left);
-    placeOnScreen();
+    // Moved, not laid out again: with both edges rounded the width would
+    // change by a pixel now and then, and the whole picture be scaled anew.
+    move(int(std::lround(left * m_factor)), y());
 }
 
 void PictureBox::setFactor(qreal factor)
