@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using Action = CommandLine::Action;
 
 class tst_CommandLine : public QObject
@@ -9,38 +10,33 @@ class tst_CommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    // The expected text is a part of what is printed, or of the complaint.
     void parse_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("textHas"); // printed, or the complaint
-        QTest::addColumn<bool>("fullScreen");
-        QTest::addColumn<int>("language"); // -1: the desktop's
-        QTest::newRow("nothing") << QStringList{} << Action::Play << QString() << false << -1;
-        QTest::newRow("help") << QStringList{"--help"} << Action::PrintAndExit << "--language" << false << -1;
-        QTest::newRow("version") << QStringList{"--version"} << Action::PrintAndExit << "kobu 1." << false << -1;
-        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << Action::Fail << "fulscreen" << false << -1;
-        QTest::newRow("stray argument") << QStringList{"level2"} << Action::Fail << "level2" << false << -1;
-        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << Action::Fail << "zh_TW" << false << -1;
-        QTest::newRow("Traditional") << QStringList{"--language=zh_TW"} << Action::Play << QString() << false
-                                     << int(Language::TraditionalMandarin);
+        QTest::addColumn<CommandLine>("expected");
+        QTest::newRow("nothing") << QStringList{} << CommandLine{};
+        QTest::newRow("help") << QStringList{"--help"} << CommandLine{Action::PrintAndExit, u"--language"_s};
+        QTest::newRow("version") << QStringList{"--version"} << CommandLine{Action::PrintAndExit, u"kobu 1."_s};
+        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << CommandLine{Action::Fail, u"fulscreen"_s};
+        QTest::newRow("stray argument") << QStringList{"level2"} << CommandLine{Action::Fail, u"level2"_s};
+        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{Action::Fail, u"zh_TW"_s};
+        QTest::newRow("Traditional") << QStringList{"--language=zh_TW"}
+                                     << CommandLine{Action::Play, {}, false, Language::TraditionalMandarin};
         // QApplication takes -platform itself: not the player's mistake.
         QTest::newRow("full screen, English") << QStringList{"-platform", "offscreen", "--fullscreen", "--language", "en"}
-                                              << Action::Play << QString() << true << int(Language::English);
+                                              << CommandLine{Action::Play, {}, true, Language::English};
     }
 
     void parse()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(Action, action);
-        QFETCH(QString, textHas);
-        QFETCH(bool, fullScreen);
-        QFETCH(int, language);
-        const CommandLine parsed = CommandLine::parse(QStringList{u"/usr/games/kobu"_qs} + arguments);
-        QCOMPARE(parsed.action, action);
-        QVERIFY2(parsed.text.contains(textHas) && parsed.text.isEmpty() == (action == Action::Play), qPrintable(parsed.text));
-        QCOMPARE(parsed.fullScreen, fullScreen);
-        QCOMPARE(parsed.language ? int(*parsed.language) : -1, language);
+        QFETCH(CommandLine, expected);
+        const CommandLine parsed = CommandLine::parse(QStringList{u"/usr/games/kobu"_s} + arguments);
+        QVERIFY2(parsed.text.contains(expected.text) && parsed.text.isEmpty() == (expected.action == Action::Play),
+                 qPrintable(parsed.text));
+        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language),
+                 std::tie(expected.action, expected.fullScreen, expected.language));
     }
 };
 

@@ -56,48 +56,50 @@ private slots:
         QCOMPARE(Languages::forLocale(QLocale(locale)), language);
     }
 
-    // Each .ts is finished (nothing unfinished, vanished or obsolete), lupdate over the code
-    // finds no text it lacks, and every text is shown written in its language.
-    void translations()
-    {
-        QTemporaryDir scratch;
-        for (Language language : {Language::TraditionalMandarin, Language::Cantonese, Language::English}) {
-            const QString name = QFileInfo(Languages::translationFile(language)).baseName() + u".ts"_s;
-            const QByteArray ts = contents(QStringLiteral(KOBU_TRANSLATIONS_DIR "/") + name);
-            QVERIFY2(!ts.isEmpty() && !ts.contains("type=\"") && !ts.contains("<translation></"), qPrintable(name));
-            QFile copy(scratch.filePath(name));
-            QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(ts) == ts.size());
-            copy.close();
-            QProcess lupdate;
-            lupdate.start(QStringLiteral(LUPDATE), {QStringLiteral(KOBU_SOURCE_DIR), u"-silent"_s, u"-source-language"_s,
-                                                     u"zh_CN"_s, u"-locations"_s, u"none"_s, u"-ts"_s, copy.fileName()});
-            QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
-            QCOMPARE(contents(copy.fileName()), ts);
-
-            const Translation translation(language);
-            QXmlStreamReader xml(ts);
-            QString context;
-            while (xml.readNextStartElement() || !xml.atEnd()) {
-                if (xml.isStartElement() && xml.name() == "name"_L1)
-                    context = xml.readElementText();
-                else if (xml.isStartElement() && xml.name() == "source"_L1) {
-                    const QString source = xml.readElementText();
-                    const QString shown = QCoreApplication::translate(context.toUtf8(), source.toUtf8());
-                    const bool chinese = std::any_of(shown.cbegin(), shown.cend(), [](QChar c) { return c >= u'\x3000'; });
-                    QVERIFY2(chinese != (language == Language::English), qPrintable(source));
-                }
-            }
-        }
-    }
-
-    // Every text of every window fits its control: nothing is cut off.
-    void textsFit_data()
+    void translations_data()
     {
         QTest::addColumn<Language>("language");
         for (Language language : {Language::SimplifiedMandarin, Language::TraditionalMandarin, Language::Cantonese,
                                   Language::English})
             QTest::addRow("%d", int(language)) << language;
     }
+
+    // Each .ts is finished (nothing unfinished, vanished or obsolete), lupdate over the code
+    // finds no text it lacks, and every text is shown written in its language.
+    void translations()
+    {
+        QFETCH(Language, language);
+        if (language == Language::SimplifiedMandarin)
+            QSKIP("The source texts are its own.");
+        const QString name = QFileInfo(Languages::translationFile(language)).baseName() + u".ts"_s;
+        const QByteArray ts = contents(QStringLiteral(KOBU_TRANSLATIONS_DIR "/") + name);
+        QVERIFY2(!ts.isEmpty() && !ts.contains("type=\"") && !ts.contains("<translation></"), qPrintable(name));
+        QTemporaryDir scratch;
+        const QString copy = scratch.filePath(name);
+        QVERIFY(QFile::copy(QStringLiteral(KOBU_TRANSLATIONS_DIR "/") + name, copy));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(LUPDATE), {QStringLiteral(KOBU_SOURCE_DIR), u"-silent"_s, u"-source-language"_s,
+                                                 u"zh_CN"_s, u"-locations"_s, u"none"_s, u"-ts"_s, copy});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        QCOMPARE(contents(copy), ts);
+
+        const Translation translation(language);
+        QXmlStreamReader xml(ts);
+        QString context;
+        while (xml.readNextStartElement() || !xml.atEnd()) {
+            if (xml.isStartElement() && xml.name() == "name"_L1)
+                context = xml.readElementText();
+            else if (xml.isStartElement() && xml.name() == "source"_L1) {
+                const QString source = xml.readElementText();
+                const QString shown = QCoreApplication::translate(context.toUtf8(), source.toUtf8());
+                const bool chinese = std::any_of(shown.cbegin(), shown.cend(), [](QChar c) { return c >= u'\x3000'; });
+                QVERIFY2(chinese != (language == Language::English), qPrintable(source));
+            }
+        }
+    }
+
+    // Every text of every window fits its control: nothing is cut off.
+    void textsFit_data() { translations_data(); }
 
     void textsFit()
     {
