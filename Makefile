@@ -51,8 +51,8 @@ fuzz:
 	@./tools/setup build test
 	./tools/fuzz $(FUZZ_SECONDS)
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
-	@cmake --build build-asan -j$(JOBS) --target tst_eventstorm tst_ranking
-	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_STORM_EVENTS=$(STORM_EVENTS) ./tests/tst_eventstorm
+	@cmake --build build-asan -j$(JOBS) --target tst_gamewindow tst_ranking
+	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_STORM_EVENTS=$(STORM_EVENTS) ./tests/tst_gamewindow stormKeepsEveryInvariant
 	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_SAVE_ROUNDS=$(SAVE_ROUNDS) KOBU_SAVE_KILLS=$(SAVE_KILLS) \
 	    ./tests/tst_ranking concurrentSaves killedWhileSaving
 
