@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
 #include <csignal>
 #include <random>
 #include <thread>
@@ -140,9 +139,10 @@ private slots:
         writeFile(path, Ranking::render(Full)); // where it can be
         const QByteArray before = contents(path);
         QFile other(path);
-        std::atomic<bool> stop = setup != "resize" || !other.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-        std::thread resizer([&] {
-            for (int size = 1; !stop && other.resize(before.size() + size); size = size * 7 % (1 << 20))
+        QVERIFY(setup != "resize" || other.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+        std::jthread resizer([&](const std::stop_token &stop) {
+            for (int size = 1; other.isOpen() && !stop.stop_requested() && other.resize(before.size() + size);
+                 size = size * 7 % (1 << 20))
                 other.resize(before.size());
         });
         rlimit limit{};
@@ -153,8 +153,7 @@ private slots:
         const QString name(600, u'n');
         const Result result = store.insert(Full, name, 95, false).result;
         setrlimit(RLIMIT_FSIZE, &limit);
-        stop = true;
-        resizer.join();
+        resizer = {}; // stops it
         QVERIFY(result != Result::NoLongerRanks && (saved < 0 || saved == (result == Result::Saved)));
         QCOMPARE(contents(path), result == Result::Saved ? Ranking::render(Ranking::inserted(Full, 1, name, 95)) : before);
         QCOMPARE(QFileInfo(path).isDir(), setup == "kobu1.tmp");
