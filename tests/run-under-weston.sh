@@ -21,7 +21,7 @@ export XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=kobu-test QT_QPA_PLATFORM=wayl
 unset DISPLAY
 # Even a test killed outright leaves no compositor behind for long.
 timeout 300 weston --backend=headless-backend.so --use-pixman --socket="$WAYLAND_DISPLAY" --width=1280 --height=800 \
-       --idle-time=0 --debug > "$runtime/weston.log" 2>&1 &
+       --idle-time=0 > "$runtime/weston.log" 2>&1 &
 weston_pid=$!
 tries=0
 until [ -S "$runtime/$WAYLAND_DISPLAY" ]; do

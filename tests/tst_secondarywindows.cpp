@@ -9,17 +9,10 @@ using namespace Qt::StringLiterals;
 
 const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
 enum Act { CloseBox, Enter, Button };
-
-struct Board
-{
-    RecordingSound sound;
-    QTemporaryDir folder;
-    QFile file{folder.filePath(u"kobu0.tmp"_s)};
-    QWidget game;
-    LeaderboardWindow window{game, sound, folder.path() + '/'};
-    QLineEdit *nameBox = window.findChild<QLineEdit *>();
-    QString text(const QString &label) const { return window.findChild<QLabel *>(label)->text(); }
-};
+// An empty file before means none; one written meanwhile comes from another game before the confirm; an empty one
+// after means the rewrite fails.
+struct Showing { QByteArray before; int score; QString name; Act act; QByteArray meanwhile, after; };
+Q_DECLARE_METATYPE(Showing)
 
 class tst_SecondaryWindows : public QObject
 {
@@ -27,70 +20,60 @@ class tst_SecondaryWindows : public QObject
 private slots:
     void leaderboard_data()
     {
-        QTest::addColumn<QByteArray>("before"); // empty: no ranking file
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("act");
-        QTest::addColumn<QByteArray>("meanwhile"); // written by another game before the confirm
-        QTest::addColumn<QByteArray>("after"); // empty: the rewrite fails
-        const QByteArray none;
-        QTest::newRow("ranked") << Played << 40 << u"小明"_s << +Enter << none << "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5);
-        QTest::newRow("not ranked") << Played << 3 << QString() << +CloseBox << none << Played;
-        QTest::newRow("close box") << Played << 60 << u"Zoe"_s << +CloseBox << none << Played;
-        QTest::newRow("empty name") << Played << 40 << QString() << +Button << none << Played;
-        QTest::newRow("no file") << QByteArray() << 0 << u"Zoe"_s << +Button << none << "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9);
-        QTest::newRow("failed rewrite") << Played << 40 << u"小明"_s << +Button << none << QByteArray();
-        const QByteArray other = "kid2,35\r\n" + Played.chopped(5);
-        QTest::newRow("another game saved") << Played << 40 << u"kid1"_s << +Button << other << "kid1,40\r\n" + other.chopped(5);
+        QTest::addColumn<Showing>("s");
+        QTest::newRow("ranked") << Showing{Played, 40, u"小明"_s, Enter, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5)};
+        QTest::newRow("not ranked") << Showing{Played, 3, {}, CloseBox, {}, Played};
+        QTest::newRow("close box") << Showing{Played, 60, u"Zoe"_s, CloseBox, {}, Played};
+        QTest::newRow("empty name") << Showing{Played, 40, {}, Button, {}, Played};
+        QTest::newRow("no file") << Showing{{}, 0, u"Zoe"_s, Button, {}, "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9)};
+        QTest::newRow("failed rewrite") << Showing{Played, 40, u"小明"_s, Button, {}, {}};
         const QByteArray better = "Z,50\r\n"_ba.repeated(10);
-        QTest::newRow("pushed out meanwhile") << Played << 40 << u"kid1"_s << +Button << better << better;
+        QTest::newRow("pushed out meanwhile") << Showing{Played, 40, u"kid1"_s, Button, better, better};
     }
 
+    // Each showing plays 113; the player is told what went wrong and sees the table as it now is.
     void leaderboard()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(int, score);
-        QFETCH(QString, name);
-        QFETCH(int, act);
-        QFETCH(QByteArray, meanwhile);
-        QFETCH(QByteArray, after);
-        Board board;
-        QVERIFY(before.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(before)));
-        board.file.close();
-        const bool ranked = score > 3 || before.isEmpty();
-        board.window.setFinishedGame(0, score);
-        board.window.show();
-        QVERIFY(!board.game.isEnabled() && board.file.exists());
-        QCOMPARE(board.text(u"heading"_s), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
-        QCOMPARE(board.window.findChild<QPushButton *>()->isVisible(), ranked);
-        QCOMPARE(board.nameBox->isVisible() && board.window.focusWidget() == board.nameBox, ranked);
-        QCOMPARE(board.text(u"rankName2"_s) + board.text(u"rankScore9"_s), before.isEmpty() ? u"00"_s : u"C3"_s);
-        QVERIFY(!after.isEmpty() || (board.file.remove() && QDir().mkdir(board.file.fileName())));
-        QVERIFY(meanwhile.isEmpty() || (board.file.open(QIODevice::WriteOnly) && board.file.write(meanwhile)));
-        board.file.close();
-        const bool pushedOut = !meanwhile.isEmpty() && after == meanwhile;
-        board.nameBox->setText(name);
-        if (act == CloseBox)
-            QVERIFY(board.window.close());
-        else if (act == Enter)
-            QTest::keyClick(board.nameBox, Qt::Key_Return);
-        else
-            QTest::mouseClick(board.window.findChild<QPushButton *>(), Qt::LeftButton);
-        const bool stays = act != CloseBox && (name.isEmpty() || after.isEmpty() || pushedOut);
-        QCOMPARE(QList({board.window.isVisible(), board.game.isEnabled()}), QList({stays, !stays}));
-        QCOMPARE(board.file.open(QIODevice::ReadOnly) ? board.file.readAll() : QByteArray(), after);
-        QCOMPARE(board.text(u"heading"_s) == u"保存失败，请再试一次。"_s && board.nameBox->text() == name, after.isEmpty());
-        // The player is told, and sees the table as it now is.
-        QLabel *notice = board.window.findChild<QLabel *>(u"notice"_s);
-        QCOMPARE(notice->isVisibleTo(&board.window) && notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s, pushedOut);
-        QCOMPARE(board.window.findChild<QLabel *>(u"heading"_s)->isVisibleTo(&board.window), !pushedOut);
-        QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
-        QCOMPARE(board.nameBox->isVisible(), stays && !pushedOut);
-        if (pushedOut)
-            QCOMPARE(board.text(u"rankName2"_s) + board.text(u"rankScore9"_s), u"Z50"_s);
-        board.window.close();
-        board.window.show();
-        QCOMPARE(board.sound.ids(), QList<int>(2, 113));
+        QFETCH(Showing, s);
+        RecordingSound sound;
+        const QTemporaryDir folder;
+        QFile file(folder.filePath(u"kobu0.tmp"_s));
+        const auto write = [&file](const QByteArray &bytes) {
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) && (file.close(), true);
+        };
+        QWidget game;
+        LeaderboardWindow window(game, sound, folder.path() + '/');
+        auto *const nameBox = window.findChild<QLineEdit *>();
+        const auto label = [&window](const QString &name) { return window.findChild<QLabel *>(name); };
+        QVERIFY(s.before.isEmpty() || write(s.before));
+        const bool ranked = s.score > 3 || s.before.isEmpty();
+        window.setFinishedGame(0, s.score);
+        window.show();
+        QCOMPARE(label(u"heading"_s)->text(), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
+        QCOMPARE(QList({game.isEnabled(), file.exists(), nameBox->isVisible(), window.focusWidget() == nameBox}),
+                 QList({false, true, ranked, ranked}));
+        QVERIFY(!s.after.isEmpty() || (file.remove() && QDir().mkdir(file.fileName())));
+        QVERIFY(s.meanwhile.isEmpty() || write(s.meanwhile));
+        nameBox->setText(s.name);
+        s.act == CloseBox ? void(window.close())
+        : s.act == Enter  ? QTest::keyClick(nameBox, Qt::Key_Return)
+                          : QTest::mouseClick(window.findChild<QPushButton *>(), Qt::LeftButton);
+        const bool pushedOut = !s.meanwhile.isEmpty();
+        const bool stays = s.act != CloseBox && (s.name.isEmpty() || s.after.isEmpty() || pushedOut);
+        QCOMPARE(QList({window.isVisible(), game.isEnabled(), nameBox->isVisible()}),
+                 QList({stays, !stays, stays && !pushedOut}));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
+        QCOMPARE(label(u"heading"_s)->text() == u"保存失败，请再试一次。"_s && nameBox->text() == s.name, s.after.isEmpty());
+        QLabel *const notice = label(u"notice"_s);
+        QCOMPARE(QList({notice->isVisibleTo(&window), label(u"heading"_s)->isVisibleTo(&window)}),
+                 QList({pushedOut, !pushedOut}));
+        QVERIFY(!pushedOut
+                || (notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s
+                    && notice->heightForWidth(notice->width()) <= notice->height()));
+        QCOMPARE(label(u"rankName2"_s)->text(), pushedOut ? u"Z"_s : s.before.isEmpty() ? u"0"_s : u"C"_s);
+        window.close();
+        window.show();
+        QCOMPARE(sound.ids(), QList<int>(2, 113));
     }
 
     void help()
@@ -99,8 +82,7 @@ private slots:
         HelpWindow window(game);
         game.move(400, 300);
         window.show();
-        QCOMPARE(window.pos(), QPoint(147, 133));
-        QVERIFY(!game.isEnabled());
+        QVERIFY(window.pos() == QPoint(147, 133) && !game.isEnabled());
         QCOMPARE(window.findChild<QLabel *>()->text(),
                  u"游戏目的：帮助儿童学习数数。\r\n\r\n游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"
                  "点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。"_s);
