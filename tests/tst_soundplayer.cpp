@@ -17,18 +17,13 @@ QByteArray le(quint32 value, int bytes)
     return QByteArray(reinterpret_cast<const char *>(&little), bytes);
 }
 
-QByteArray chunk(const QByteArray &tag, const QByteArray &payload)
+// A 16-bit PCM WAVE of silence, as a sound recorder writes it.
+QByteArray recording(int rate, int channels, double seconds)
 {
-    return tag + le(payload.size(), 4) + payload + QByteArray(payload.size() % 2, 0);
-}
-
-// A PCM WAVE of silence, as a sound recorder writes it.
-QByteArray recording(int rate, int channels, int bits, double seconds, const QByteArray &after = {})
-{
-    const int frame = channels * bits / 8;
-    const QByteArray format = le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * frame, 4) + le(frame, 2) + le(bits, 2);
-    const QByteArray samples(int(rate * seconds) * frame, bits == 8 ? '\x80' : '\0');
-    const QByteArray body = "WAVE" + chunk("fmt ", format) + chunk("data", samples) + after;
+    const QByteArray format =
+        le(1, 2) + le(channels, 2) + le(rate, 4) + le(rate * channels * 2, 4) + le(channels * 2, 2) + le(16, 2);
+    const QByteArray samples(int(rate * seconds) * channels * 2, '\0');
+    const QByteArray body = "WAVEfmt " + le(16, 4) + format + "data" + le(samples.size(), 4) + samples;
     return "RIFF" + le(body.size(), 4) + body;
 }
 
@@ -38,14 +33,10 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Puts a recording in place: a folder or a pipe for those two words, else a file (none when null).
+// Puts a recording in place (none when null).
 bool place(const QString &path, const QByteArray &content)
 {
     QFile file(path);
-    if (!QDir().mkpath(QFileInfo(path).path()) || content == "folder")
-        return QDir().mkpath(path);
-    if (content == "pipe")
-        return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
     return content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
 }
 
@@ -63,14 +54,12 @@ class tst_SoundPlayer : public QObject
     Q_OBJECT
 
 private slots:
-    // Every embedded sound decodes to its fact count of frames, else to a frame a byte, and a file cut
-    // inside fmt to nothing. Each language's ten numbers are short words in the design's layout.
+    // Every embedded sound decodes to its fact count of frames, else to a frame a byte. Each language's ten numbers are short words in the design's layout.
     void embeddedSounds()
     {
         const SdlAudio sdl;
-        for (Language language : {Language::SimplifiedMandarin, Language::TraditionalMandarin,
-                                  Language::Cantonese, Language::English}) {
-            const QString folder = Languages::numberSoundFolder(language);
+        for (const QString &code : Languages::codes()) {
+            const QString folder = Languages::numberSoundFolder(*Languages::fromCode(code));
             for (int id = 101; id <= (folder == ":/wav/"_L1 ? 113 : 110); ++id) {
                 const QByteArray wav = contents(folder + QString::number(id));
                 const auto at = [&](qsizetype offset) { return qFromLittleEndian<quint32>(wav.data() + offset); };
@@ -78,7 +67,6 @@ private slots:
                 const auto sound = SoundPlayer::decode(sdl, wav, target);
                 const quint32 frames = at(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4);
                 QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + QString::number(id)));
-                QVERIFY(!SoundPlayer::decode(sdl, wav.left(28), target));
                 // PCM, mono, 22 050 Hz, as many bytes a second, a byte a frame, 8 bits.
                 QVERIFY(id > 110 || (wav.mid(12, 24) == "fmt \x12\0\0\0\1\0\1\0\x22\x56\0\0\x22\x56\0\0\1\0\x08\0"_ba
                                      && wav.mid(38, 4) == "fact" && frames > 22050 / 4 && frames < 22050));
@@ -92,20 +80,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file"); // the player's 1.wav
         QTest::addColumn<double>("seconds");  // what plays
-        QTest::newRow("CD quality") << recording(44100, 2, 16, 2.0) << 2.0;
-        QTest::newRow("8-bit mono") << recording(11025, 1, 8, 1.5) << 1.5;
-        QTest::newRow("with a LIST chunk") << recording(48000, 1, 16, 1.0, chunk("LIST", "INFO")) << 1.0;
+        QTest::newRow("CD quality") << recording(44100, 2, 2.0) << 2.0;
         QTest::newRow("MS ADPCM") << contents(u":/wav/113"_s) << 2.12; // the fanfare
-        QTest::newRow("just under 5 s") << recording(8000, 1, 16, 4.9) << 4.9;
-        QTest::newRow("data cut short") << recording(22050, 1, 16, 2.0).left(44 + 44100) << 1.0;
         QTest::newRow("missing") << QByteArray() << 0.5;
         QTest::newRow("not a WAVE") << "hello, this is not a sound"_ba << 0.5;
-        QTest::newRow("no samples") << recording(22050, 1, 16, 0) << 0.5;
-        QTest::newRow("cut inside fmt") << recording(22050, 1, 16, 2.0).left(30) << 0.5;
-        QTest::newRow("longer than 5 s") << recording(8000, 1, 8, 5.5) << 0.5;
-        QTest::newRow("over 2 MB") << recording(22050, 1, 16, 1.0, chunk("LIST", QByteArray(2 << 20, 'x'))) << 0.5;
+        QTest::newRow("longer than 5 s") << recording(8000, 1, 5.5) << 0.5;
+        QTest::newRow("over 2 MB in 3 s") << recording(192000, 2, 3.0) << 0.5;
         QTest::newRow("a pipe") << "pipe"_ba << 0.5;
-        QTest::newRow("a folder") << "folder"_ba << 0.5;
     }
 
     void voiceFolder()
@@ -113,41 +94,35 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(double, seconds);
         QTemporaryDir player;
-        QVERIFY(place(player.filePath(u"1.wav"_s), file));
+        const QString path = player.filePath(u"1.wav"_s);
+        // A pipe would block a reader forever.
+        QVERIFY(file == "pipe" ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : place(path, file));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, {player.path()}));
         sound.play(101);
         // Decoded away from the UI thread: the length is read the moment it starts, before the device drains it.
         QTRY_VERIFY(sound.pendingBytes() > 0);
         QVERIFY2(std::abs(queuedSeconds(sound) - seconds) < 0.1, qPrintable(QString::number(queuedSeconds(sound))));
-        sound.play(101); // decoded now: at once
-        QVERIFY(std::abs(queuedSeconds(sound) - seconds) < 0.1);
     }
 
-    // The portable copy's recording is heard when the player has none, but not once
-    // another sound has been asked for while it was still being decoded.
-    void newerSoundWinsOverDecoding()
+    // One sound at a time: a recording is not heard once another sound has been asked for while it was
+    // still being decoded, and a new sound cuts off the playing one. The device closes after a sound and
+    // opens again; without one, silence.
+    void oneSoundAtATime()
     {
-        QTemporaryDir player, program;
-        QVERIFY(place(program.filePath(u"voice/4.wav"_s), recording(96000, 2, 16, 4.9)));
-        SoundPlayer sound(SoundLibrary(u":/wav/"_s, SoundLibrary::voiceFolders(player.path(), program.path())));
+        QTemporaryDir player;
+        QVERIFY(place(player.filePath(u"4.wav"_s), recording(96000, 2, 4.9)));
+        SoundPlayer sound(SoundLibrary(u":/wav/"_s, {player.path()}));
         sound.play(104);
         sound.play(ShortSound);
         QTest::qWait(1000); // time enough to decode: the recording would have cut in
         QVERIFY(queuedSeconds(sound) < 1);
         sound.play(104);
         QTRY_VERIFY(queuedSeconds(sound) > 4.5);
-    }
-
-    // One sound at a time; the device closes after it and opens again; without one, silence.
-    void deviceCutsOffClosesReopens()
-    {
-        SoundPlayer player;
-        player.play(LongSound);
-        player.play(ShortSound);
-        QVERIFY(player.pendingBytes() < std::size_t(player.deviceSpec()->freq) * 2);
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isDeviceOpen(), 8000);
-        player.play(LongSound);
-        QVERIFY(player.pendingBytes() > 0);
+        sound.play(ShortSound);
+        QVERIFY(queuedSeconds(sound) < 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!sound.isDeviceOpen(), 8000);
+        sound.play(LongSound);
+        QVERIFY(sound.pendingBytes() > 0);
         qputenv("SDL_AUDIODRIVER", "no-such-driver"); // the last test: nothing after needs a device
         SoundPlayer silent;
         silent.play(ShortSound);
