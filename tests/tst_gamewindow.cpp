@@ -23,8 +23,7 @@ enum StormAction { ClickAnywhere, Key, PlayRight, PasteName, CloseWindow, Wait }
 constexpr std::array<double, 6> StormWeights{8, 8, 10, 8, 2, 50};
 // F11 and Esc switch full screen on and off under everything else; Return confirms a name.
 const std::array<Qt::Key, 6> Keys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F11, Qt::Key_Tab, Qt::Key_A};
-const std::array<QString, 4> Names{QStringLiteral("小明"), QStringLiteral("a,\r\nb"), QStringLiteral("\U0001F412"),
-                                   QString(1500, u'n')};
+const std::array<QString, 3> Names{QStringLiteral("小明"), QStringLiteral("a,\r\n\U0001F412"), QString(1500, u'n')};
 
 // The train with its first `seats` seats taken, built pixel by pixel from the mask and the picture.
 QImage trainWithMonkeys(int seats, int scale)
@@ -139,8 +138,7 @@ private slots:
             QCOMPARE(::click(m_window.get(), inWindow(design), source)->objectName(), QLatin1String(expected));
         };
         const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
-        QTimer *departure = timer("departureTimer");
-        departure->setInterval(1); // the ticks, not their pace, are looked at here
+        timer("departureTimer")->setInterval(1); // the ticks, not their pace, are looked at here
         for (const double edge : {-0.1, 0.0}) {
             // A tap is a touch plus the mouse events made from it: one monkey.
             QTest::touchEvent(m_window.get(), screen.get()).press(0, inWindow(MonkeyGroup).toPoint());
@@ -150,7 +148,7 @@ private slots:
             for (int i = rules().askedNumber(); i > 1; --i)
                 clickAt(MonkeyGroup, "monkeyGroup");
             clickAt(TrainFront + QPointF(edge, 0), "train");
-            QVERIFY(departure->isActive() == (edge == 0) && rules().livesLeft() == GameRules::Lives);
+            QVERIFY(timer("departureTimer")->isActive() == (edge == 0) && rules().livesLeft() == GameRules::Lives);
         }
     }
 
@@ -231,8 +229,6 @@ private:
         QVERIFY(r.boarded() >= 0 && r.boarded() <= 10 && r.askedNumber() >= 1 && r.askedNumber() <= 10);
         QVERIFY(r.score() % 10 == 0 && (r.trainLeft() != GameRules::TrainHome || r.paintedSeats() == r.boarded()));
         QCOMPARE(timer("departureTimer")->isActive(), r.timerEnabled());
-        const qreal left = box("train")->designGeometry().left(); // gliding on towards its next place
-        QVERIFY(left >= r.trainLeft() && left <= r.trainLeft() + GameRules::Step);
         QVERIFY2(m_window->isEnabled() == (topWindow() == m_window.get()), "disabled with nothing over it");
         QFile ranking(m_programFolder.filePath(QStringLiteral("kobu1.tmp")));
         QVERIFY(!ranking.open(QIODevice::ReadOnly) || isWholeRankingFile(ranking.readAll()));
