@@ -69,6 +69,7 @@ private slots:
     {
         QFETCH(Language, language);
         const Translation translation(language);
+        QCOMPARE(translation.isInstalled(), language != Language::SimplifiedMandarin); // embedded and loaded
         RecordingSound sound;
         QTemporaryDir folder;
         GameWindow game(sound, folder.path() + u'/', 1, Bitmaps{});
