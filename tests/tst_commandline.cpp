@@ -14,10 +14,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine>("expected");
-        QTest::newRow("help") << QStringList{"--help"} << CommandLine{Action::PrintAndExit, "--language"};
-        QTest::newRow("version") << QStringList{"--version"} << CommandLine{Action::PrintAndExit, "kobu 1."};
-        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << CommandLine{Action::Fail, "fulscreen"};
-        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{Action::Fail, "zh_TW"};
+        QTest::newRow("help") << QStringList{"--help"} << CommandLine{Action::PrintAndExit, "--language", false, {}};
+        QTest::newRow("version") << QStringList{"--version"} << CommandLine{Action::PrintAndExit, "kobu 1.", false, {}};
+        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << CommandLine{Action::Fail, "fulscreen", false, {}};
+        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{Action::Fail, "zh_TW", false, {}};
         // QApplication takes -platform itself: not the player's mistake.
         QTest::newRow("full screen, English") << QStringList{"-platform", "offscreen", "--fullscreen", "--language", "en"}
                                               << CommandLine{Action::Play, {}, true, Language::English};
