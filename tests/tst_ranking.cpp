@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <random>
+#include <atomic>
 #include <thread>
 
 #include <sys/resource.h>
@@ -88,6 +89,7 @@ private slots:
         QTest::newRow("lock held by a dead game") << "dead";
         QTest::newRow("full disk") << "full";
         QTest::newRow("a folder for the file") << "kobu1.tmp";
+        QTest::newRow("lock folder unwritable") << "unwritable";
     }
 
     // Nothing hangs and nothing is lost: only a dead game's lock lets the save through.
@@ -95,7 +97,8 @@ private slots:
     {
         QFETCH(QString, setup);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
+        const QString path = setup == "unwritable" ? QStringLiteral("/proc/kobu/kobu1.tmp") // even for root
+                                                   : folder.filePath(QStringLiteral("kobu1.tmp"));
         const RankingStore store(path, std::chrono::milliseconds(300));
         QVERIFY(setup != "kobu1.tmp" || QDir().mkdir(path));
         QVERIFY(setup != "dead" || writeFile(store.lockPath(), "2147483647\nkobu\n\n")); // a process id that never runs
@@ -112,6 +115,26 @@ private slots:
         QCOMPARE(result == Result::Saved, setup == "dead");
         QCOMPARE(contents(path), result == Result::Saved ? Ranking::render(Ranking::inserted(Full, 1, name, 95)) : before);
         QCOMPARE(QFileInfo(path).isDir(), setup == "kobu1.tmp");
+    }
+
+    // A file another program keeps resizing is read whole or not at all: the save neither hangs nor
+    // loses the table.
+    void fileResizedWhileRead()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
+        const QByteArray table = Ranking::render(Full);
+        QVERIFY(writeFile(path, table));
+        std::atomic<bool> done = false;
+        std::thread resizer([&] {
+            for (bool grow = true; !done; grow = !grow)
+                QFile::resize(path, table.size() + (grow ? 4096 : 0));
+        });
+        const Result result = RankingStore(path).insert(Full, QStringLiteral("new"), 95, false).result;
+        done = true;
+        resizer.join();
+        const RankingTable expected = result == Result::Saved ? Ranking::inserted(Full, 1, QStringLiteral("new"), 95) : Full;
+        QVERIFY(contents(path).startsWith(Ranking::render(expected)));
     }
 
     // Eight games confirm at once, round after round: every score that ranks among all of
