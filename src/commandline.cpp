@@ -32,7 +32,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption language(QStringLiteral("language"),
                                       tr("Speak and write in this language: %1.").arg(languageCodes),
                                       QStringLiteral("code"));
-    parser.addOptions({help, version, fullScreen, language});
+    const QCommandLineOption parents(QStringLiteral("parents"), tr("打开家长园地（先回答一道大人的题）。"));
+    parser.addOptions({help, version, fullScreen, language, parents});
     for (const QString &name : QtOptionsWithValue) {
         QCommandLineOption qtOption(name, QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -61,6 +62,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(AppInfo::Name), QLatin1String(AppInfo::Version));
     }
     result.fullScreen = parser.isSet(fullScreen);
+    result.parentsCorner = parser.isSet(parents);
     return result;
 }
 

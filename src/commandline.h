@@ -21,6 +21,7 @@ struct CommandLine
     QString text;
     bool fullScreen = false;
     std::optional<Language> language; // empty: the desktop's
+    bool parentsCorner = false;
 
     // arguments[0] is the program itself.
     static CommandLine parse(const QStringList &arguments);

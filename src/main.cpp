@@ -47,6 +47,8 @@ int main(int argc, char *argv[])
         game.setFullScreen(true);
     else
         game.show();
+    if (commandLine.parentsCorner)
+        game.openParentsCorner();
     // The leaderboard and help show the application's icon; it can wait
     // until the game is on screen.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });

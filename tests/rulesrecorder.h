@@ -17,6 +17,7 @@ struct RecordingHost : GameHost
 {
     void showLeaderboard(std::int16_t grade, std::int32_t score) override { leaderboards.append({grade, score}); }
     void showHelp() override {}
+    void showParentsCorner() override {}
     void setDepartureTimer(bool running) override { timerRunning = running; }
     QList<std::pair<std::int16_t, std::int32_t>> leaderboards;
     bool timerRunning = false;

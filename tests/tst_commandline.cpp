@@ -21,6 +21,7 @@ private slots:
         // QApplication takes -platform itself: not the player's mistake.
         QTest::newRow("full screen, English") << QStringList{"-platform", "offscreen", "--fullscreen", "--language", "en"}
                                               << CommandLine{Action::Play, {}, true, Language::English};
+        QTest::newRow("parents") << QStringList{"--parents"} << CommandLine{Action::Play, {}, false, {}, true};
     }
 
     void parse()
@@ -29,8 +30,25 @@ private slots:
         QFETCH(CommandLine, expected);
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
-        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language),
-                 std::tie(expected.action, expected.fullScreen, expected.language));
+        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner),
+                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner));
+    }
+
+    // Every way in that the desktop offers starts the game, each with its own options.
+    void desktopActions()
+    {
+        QFile entry(QStringLiteral(KOBU_DESKTOP_ENTRY));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList actions;
+        for (const QString &line : QString::fromUtf8(entry.readAll()).split(u'\n')) {
+            if (line.startsWith(u"Exec="))
+                actions.append(line.mid(5));
+        }
+        QVERIFY(actions.contains(u"kobu --parents") && actions.size() >= 2);
+        for (const QString &exec : actions) {
+            const CommandLine parsed = CommandLine::parse(exec.split(u' '));
+            QVERIFY2(parsed.action == Action::Play, qPrintable(exec));
+        }
     }
 };
 

@@ -35,6 +35,45 @@
         <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
         <translation>Unknown language &apos;%1&apos;: choose one of %2.</translation>
     </message>
+    <message>
+        <source>打开家长园地（先回答一道大人的题）。</source>
+        <translation>Open the parents&apos; corner (it asks an adult&apos;s question first).</translation>
+    </message>
+</context>
+<context>
+    <name>DoorDialog</name>
+    <message>
+        <source>家长园地</source>
+        <translation>Parents&apos; corner</translation>
+    </message>
+    <message>
+        <source>这里是给家长的。请回答：</source>
+        <translation>This is for grown-ups. Please answer:</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>不对。请回答这一题：</source>
+        <translation>Not quite. Please answer this one:</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = ?</source>
+        <translation>%1 × %2 = ?</translation>
+    </message>
+    <message>
+        <source>答错了三次。请 %1 秒后再试。</source>
+        <translation>Three wrong answers. Please try again in %1 s.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -91,6 +130,17 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>Sorry, other players just pushed this score off the table.</translation>
+    </message>
+</context>
+<context>
+    <name>ParentsCorner</name>
+    <message>
+        <source>家长园地</source>
+        <translation>Parents&apos; corner</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

@@ -35,6 +35,45 @@
         <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
         <translation>唔識呢種語言「%1」：請喺 %2 揀一種。</translation>
     </message>
+    <message>
+        <source>打开家长园地（先回答一道大人的题）。</source>
+        <translation>打開家長園地（先答一條大人嘅題目）。</translation>
+    </message>
+</context>
+<context>
+    <name>DoorDialog</name>
+    <message>
+        <source>家长园地</source>
+        <translation>家長園地</translation>
+    </message>
+    <message>
+        <source>这里是给家长的。请回答：</source>
+        <translation>呢度係俾家長用嘅。請回答：</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打開</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>不对。请回答这一题：</source>
+        <translation>唔啱。請答呢一題：</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = ?</source>
+        <translation>%1 × %2 = ?</translation>
+    </message>
+    <message>
+        <source>答错了三次。请 %1 秒后再试。</source>
+        <translation>答錯咗三次。請 %1 秒之後再試。</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -91,6 +130,17 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>好可惜，其他玩家啱啱將呢個分數擠出咗排行榜。</translation>
+    </message>
+</context>
+<context>
+    <name>ParentsCorner</name>
+    <message>
+        <source>家长园地</source>
+        <translation>家長園地</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
     </message>
 </context>
 </TS>

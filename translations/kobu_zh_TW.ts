@@ -35,6 +35,45 @@
         <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
         <translation>不認得的語言「%1」：請從 %2 中選一種。</translation>
     </message>
+    <message>
+        <source>打开家长园地（先回答一道大人的题）。</source>
+        <translation>打開家長園地（先回答一道大人的題）。</translation>
+    </message>
+</context>
+<context>
+    <name>DoorDialog</name>
+    <message>
+        <source>家长园地</source>
+        <translation>家長園地</translation>
+    </message>
+    <message>
+        <source>这里是给家长的。请回答：</source>
+        <translation>這裡是給家長的。請回答：</translation>
+    </message>
+    <message>
+        <source>答案</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>打開</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>不对。请回答这一题：</source>
+        <translation>不對。請回答這一題：</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = ?</source>
+        <translation>%1 × %2 = ?</translation>
+    </message>
+    <message>
+        <source>答错了三次。请 %1 秒后再试。</source>
+        <translation>答錯了三次。請 %1 秒後再試。</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -91,6 +130,17 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>很遺憾，別的玩家剛剛把這個分數擠出了排行榜。</translation>
+    </message>
+</context>
+<context>
+    <name>ParentsCorner</name>
+    <message>
+        <source>家长园地</source>
+        <translation>家長園地</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
     </message>
 </context>
 </TS>

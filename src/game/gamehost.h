@@ -4,7 +4,7 @@
 
 // What the rules hand over to the window: the departure timer, and the
 // other windows (the end of a game opens the leaderboard, the help button
-// opens help; neither call waits).
+// opens help, holding it opens the parents' corner; no call waits).
 class GameHost
 {
 public:
@@ -16,4 +16,6 @@ public:
 
     virtual void showLeaderboard(std::int16_t grade, std::int32_t score) = 0;
     virtual void showHelp() = 0;
+    // Asks the adult's question first; the corner opens only on its answer.
+    virtual void showParentsCorner() = 0;
 };

@@ -73,6 +73,13 @@ void GameRules::openHelp()
     m_host.showHelp();
 }
 
+void GameRules::openParentsCorner()
+{
+    // As help does: what a parent changes there belongs to the next game.
+    enterState(State::Waiting);
+    m_host.showParentsCorner();
+}
+
 void GameRules::boardMonkey()
 {
     // Space reaches here even while the train is away: nobody boards then.

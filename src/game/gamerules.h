@@ -50,6 +50,7 @@ public:
     void start();
     void toggleCountingAloud();
     void openHelp();
+    void openParentsCorner();
     void boardMonkey();
     void pressTrain(double x); // x in the train picture's pixels
     void pressKey(int keyCode);

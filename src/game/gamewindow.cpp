@@ -4,6 +4,9 @@
 #include "widgets/picturebox.h"
 #include "help/helpwindow.h"
 #include "leaderboard/leaderboardwindow.h"
+#include "parents/doordialog.h"
+#include "parents/holdtoopen.h"
+#include "parents/parentscorner.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -110,6 +113,7 @@ GameWindow::GameWindow(SoundSink &sound, QString programFolder, std::uint32_t se
     : m_sound(sound)
     , m_rules(sound, *this, seed)
     , m_programFolder(std::move(programFolder))
+    , m_adultDoor(seed)
 {
     buildControls();
     loadAtStart(bitmaps);
@@ -176,6 +180,7 @@ void GameWindow::buildControls()
     connect(m_startButton, &PictureBox::clicked, this, [this] { play(&GameRules::start); });
     connect(m_soundButton, &PictureBox::clicked, this, [this] { play(&GameRules::toggleCountingAloud); });
     connect(m_helpButton, &PictureBox::clicked, this, [this] { play(&GameRules::openHelp); });
+    connect(new HoldToOpen(m_helpButton), &HoldToOpen::held, this, &GameWindow::openParentsCorner);
     connect(m_monkeyGroup, &PictureBox::clicked, this, [this] { play(&GameRules::boardMonkey); });
     connect(m_train, &PictureBox::mouseDown, this, [this](Qt::MouseButton, QPointF position) {
         play([x = position.x()](GameRules &rules) { rules.pressTrain(x); });
@@ -413,4 +418,22 @@ void GameWindow::showHelp()
         m_help = std::make_unique<HelpWindow>(*this);
     m_help->setFactor(m_factor);
     m_help->show();
+}
+
+void GameWindow::openParentsCorner()
+{
+    play(&GameRules::openParentsCorner);
+}
+
+void GameWindow::showParentsCorner()
+{
+    if (!m_doorDialog) {
+        m_doorDialog = new DoorDialog(m_adultDoor, this);
+        connect(m_doorDialog, &DoorDialog::accepted, this, [this] {
+            if (!m_parentsCorner)
+                m_parentsCorner = new ParentsCorner(this);
+            m_parentsCorner->open();
+        });
+    }
+    m_doorDialog->open();
 }

@@ -4,6 +4,7 @@
 #include "game/gamehost.h"
 #include "game/gamerules.h"
 #include "game/tickglide.h"
+#include "parents/adultdoor.h"
 #include "widgets/designscale.h"
 
 #include <QWidget>
@@ -14,8 +15,10 @@
 #include <utility>
 #include <vector>
 
+class DoorDialog;
 class HelpWindow;
 class LeaderboardWindow;
+class ParentsCorner;
 class PictureBox;
 class QLabel;
 class QTimer;
@@ -41,6 +44,9 @@ public:
     void setFullScreen(bool on);
     // Screen pixels to a design pixel: 1 in the window.
     qreal factor() const { return m_factor; }
+
+    // Abandons the game, as help does, and asks the adult's question.
+    void openParentsCorner();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +76,7 @@ private:
     void setDepartureTimer(bool running) override;
     void showLeaderboard(std::int16_t grade, std::int32_t score) override;
     void showHelp() override;
+    void showParentsCorner() override;
 
     SoundSink &m_sound;
     GameRules m_rules;
@@ -106,4 +113,7 @@ private:
     int m_seatsShown = 0;
     std::unique_ptr<LeaderboardWindow> m_leaderboard;
     std::unique_ptr<HelpWindow> m_help;
+    AdultDoor m_adultDoor;
+    DoorDialog *m_doorDialog = nullptr;
+    ParentsCorner *m_parentsCorner = nullptr;
 };
