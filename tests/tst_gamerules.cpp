@@ -39,6 +39,41 @@ private slots:
         QCOMPARE(host.leaderboards, (QList<std::pair<std::int16_t, std::int32_t>>{{1, 10}}));
     }
 
+    void carriagePress_data()
+    {
+        QTest::addColumn<bool>("departing");
+        QTest::addColumn<bool>("helpOpened");
+        QTest::addColumn<bool>("monkeysStay");
+        QTest::newRow("asking") << false << false << false;
+        QTest::newRow("train away") << true << false << true;
+        QTest::newRow("between games") << false << true << false;
+        QTest::newRow("help froze the train away") << true << true << true;
+    }
+
+    // A press on a carriage empties the train where it stands at home, but nobody gets off one that is away.
+    void carriagePress()
+    {
+        QFETCH(bool, departing);
+        QFETCH(bool, helpOpened);
+        QFETCH(bool, monkeysStay);
+        RecordingSound sound;
+        RecordingHost host;
+        GameRules rules(sound, host, 4);
+        rules.start();
+        const int seated = rules.askedNumber();
+        for (int monkey = 0; monkey < seated; ++monkey)
+            rules.boardMonkey();
+        if (departing) {
+            rules.pressKey(Enter);
+            rules.tick();
+        }
+        if (helpOpened)
+            rules.openHelp();
+        rules.pressTrain(GameRules::LocomotiveThreshold - 1);
+        const int left = monkeysStay ? seated : 0;
+        QCOMPARE(std::pair(rules.paintedSeats(), rules.boarded()), std::pair(left, left));
+    }
+
     // A player hammering at the window, mostly waiting for ticks so that departures run to their end.
     void randomPlayKeepsInvariants()
     {

@@ -105,7 +105,7 @@
         <translation>Aim: to help children learn to count.</translation>
     </message>
     <message>
-        <source>游戏方法：点击三角按钮开始游戏，跟据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
+        <source>游戏方法：点击三角按钮开始游戏，根据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
         <translation>How to play: click the triangle button to start a game. Then, as the number shown says, click the little monkeys with the mouse to put them on the train. When there are enough monkeys, click the engine and Kobu drives off. Click a carriage to make all the monkeys get off. You can also press the space bar to put a monkey on the train, and Enter to send the train off.</translation>
     </message>
 </context>

@@ -97,10 +97,10 @@ void GameRules::boardMonkey()
 
 void GameRules::pressTrain(double x)
 {
-    if (x < LocomotiveThreshold)
-        unloadTrain();
-    else
+    if (x >= LocomotiveThreshold)
         depart();
+    else if (trainAtHome()) // nobody gets off a train that is away
+        unloadTrain();
 }
 
 void GameRules::pressKey(int keyCode)
@@ -144,6 +144,11 @@ void GameRules::tick()
     // The train comes back empty, as the new question's count starts at 0.
     unloadTrain();
     askNewQuestion();
+}
+
+bool GameRules::trainAtHome() const
+{
+    return m_state != State::Departing && m_trainLeft == TrainHome;
 }
 
 void GameRules::unloadTrain()

@@ -87,6 +87,7 @@ private:
     void endGame();
     void depart();
     void unloadTrain();
+    bool trainAtHome() const;
     void enterState(State next);
 
     SoundSink &m_sound;
