@@ -33,7 +33,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                       tr("Speak and write in this language: %1.").arg(languageCodes),
                                       QStringLiteral("code"));
     const QCommandLineOption parents(QStringLiteral("parents"), tr("打开家长园地（先回答一道大人的题）。"));
-    parser.addOptions({help, version, fullScreen, language, parents});
+    const QCommandLineOption knowerLevels(QStringLiteral("knower-levels"),
+                                          tr("打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。"),
+                                          QStringLiteral("file"));
+    parser.addOptions({help, version, fullScreen, language, parents, knowerLevels});
     for (const QString &name : QtOptionsWithValue) {
         QCommandLineOption qtOption(name, QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -60,6 +63,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     } else if (parser.isSet(version)) {
         result.action = Action::PrintAndExit;
         result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(AppInfo::Name), QLatin1String(AppInfo::Version));
+    } else if (parser.isSet(knowerLevels)) {
+        result.action = Action::KnowerLevels;
+        result.knowerLevelsFile = parser.value(knowerLevels);
     }
     result.fullScreen = parser.isSet(fullScreen);
     result.parentsCorner = parser.isSet(parents);

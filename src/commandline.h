@@ -15,6 +15,7 @@ struct CommandLine
         Play,         // start the game with the options below
         PrintAndExit, // text goes to standard output, the exit status is 0
         Fail,         // text goes to standard error, the exit status is not 0
+        KnowerLevels, // the knower levels of knowerLevelsFile go to standard output
     };
 
     Action action = Action::Play;
@@ -22,6 +23,7 @@ struct CommandLine
     bool fullScreen = false;
     std::optional<Language> language; // empty: the desktop's
     bool parentsCorner = false;
+    QString knowerLevelsFile = {};
 
     // arguments[0] is the program itself.
     static CommandLine parse(const QStringList &arguments);

@@ -4,6 +4,7 @@
 #include "game/gamewindow.h"
 #include "game/soundplayer.h"
 #include "language/translation.h"
+#include "progress/knowerlevelsfile.h"
 #include "widgets/chinesefont.h"
 
 #include <QApplication>
@@ -20,6 +21,11 @@ int main(int argc, char *argv[])
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine commandLine = CommandLine::parse(arguments);
     const Language language = commandLine.language.value_or(Languages::forLocale(QLocale::system()));
+    if (commandLine.action == CommandLine::Action::KnowerLevels) {
+        const QCoreApplication console(argc, argv);
+        const Translation translation(language);
+        return printKnowerLevels(commandLine.knowerLevelsFile);
+    }
     if (commandLine.action != CommandLine::Action::Play) {
         // Said again in the player's language, which a bare application can hold.
         const QCoreApplication console(argc, argv);

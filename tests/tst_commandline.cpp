@@ -22,6 +22,8 @@ private slots:
         QTest::newRow("full screen, English") << QStringList{"-platform", "offscreen", "--fullscreen", "--language", "en"}
                                               << CommandLine{Action::Play, {}, true, Language::English};
         QTest::newRow("parents") << QStringList{"--parents"} << CommandLine{Action::Play, {}, false, {}, true};
+        QTest::newRow("knower levels") << QStringList{"--knower-levels", "trials.csv"}
+                                       << CommandLine{Action::KnowerLevels, {}, false, {}, false, "trials.csv"};
     }
 
     void parse()
@@ -30,8 +32,10 @@ private slots:
         QFETCH(CommandLine, expected);
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
-        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner),
-                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner));
+        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner,
+                          parsed.knowerLevelsFile),
+                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner,
+                          expected.knowerLevelsFile));
     }
 
     // Every way in that the desktop offers starts the game, each with its own options.

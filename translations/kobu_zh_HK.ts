@@ -39,6 +39,29 @@
         <source>打开家长园地（先回答一道大人的题）。</source>
         <translation>打開家長園地（先答一條大人嘅題目）。</translation>
     </message>
+    <message>
+        <source>打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。</source>
+        <translation>印出紙本畀N測驗 CSV 檔案（child、asked、given 欄）入面每個小朋友嘅數字認知程度。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation>引號冇結束</translation>
+    </message>
+    <message>
+        <source>引号结束后应该是逗号或换行</source>
+        <translation>引號結束之後應該係逗號或者換行</translation>
+    </message>
+    <message>
+        <source>没有用引号括起来的字段里有引号</source>
+        <translation>冇用引號括住嘅欄位入面有引號</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文字</source>
+        <translation>唔係 UTF-8 文字</translation>
+    </message>
 </context>
 <context>
     <name>DoorDialog</name>
@@ -107,6 +130,41 @@
     <message>
         <source>游戏方法：点击三角按钮开始游戏，根据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
         <translation>遊戲方法：撳三角形掣開始遊戲，睇住出現嘅數字，用滑鼠撳小猴仔上火車，小猴仔夠數之後，撳火車頭，咕嚕號就會開走。撳火車卡可以叫小猴仔全部落車。亦可以撳空格鍵叫小猴仔上車，撳 Enter 鍵叫火車開。</translation>
+    </message>
+</context>
+<context>
+    <name>KnowerLevelsReader</name>
+    <message>
+        <source>缺少“%1”列</source>
+        <translation>冇「%1」欄</translation>
+    </message>
+    <message>
+        <source>“%1”列不止一个</source>
+        <translation>「%1」欄多過一個</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>檔案係空嘅</translation>
+    </message>
+    <message>
+        <source>这一行有%1个字段，标题行有%2个</source>
+        <translation>呢一行有%1個欄位，標題行有%2個</translation>
+    </message>
+    <message>
+        <source>没有孩子的名字</source>
+        <translation>冇小朋友嘅名</translation>
+    </message>
+    <message>
+        <source>要的数应该是1或更大的整数，这里是“%1”</source>
+        <translation>要嘅數應該係1或者更大嘅整數，呢度係「%1」</translation>
+    </message>
+    <message>
+        <source>给的数应该是0或更大的整数，这里是“%1”</source>
+        <translation>畀嘅數應該係0或者更大嘅整數，呢度係「%1」</translation>
+    </message>
+    <message>
+        <source>第%1行：%2</source>
+        <translation>第%1行：%2</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,29 @@
         <source>打开家长园地（先回答一道大人的题）。</source>
         <translation>打開家長園地（先回答一道大人的題）。</translation>
     </message>
+    <message>
+        <source>打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。</source>
+        <translation>印出紙本給N測驗 CSV 檔案（child、asked、given 欄）中每個孩子的數字認知程度。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>引号没有结束</source>
+        <translation>引號沒有結束</translation>
+    </message>
+    <message>
+        <source>引号结束后应该是逗号或换行</source>
+        <translation>引號結束後應該是逗號或換行</translation>
+    </message>
+    <message>
+        <source>没有用引号括起来的字段里有引号</source>
+        <translation>沒有用引號括起來的欄位裡有引號</translation>
+    </message>
+    <message>
+        <source>不是 UTF-8 文字</source>
+        <translation>不是 UTF-8 文字</translation>
+    </message>
 </context>
 <context>
     <name>DoorDialog</name>
@@ -107,6 +130,41 @@
     <message>
         <source>游戏方法：点击三角按钮开始游戏，根据给出的数字，用鼠标点击小猴上火车，小猴个数够了以后，点击火车头，咕噜号就会开走了。点击火车车厢可以让小猴都下火车。也可以敲空格键让小猴上火车，敲回车键让火车开。</source>
         <translation>遊戲方法：點擊三角按鈕開始遊戲，根據給出的數字，用滑鼠點擊小猴上火車，小猴個數夠了以後，點擊火車頭，咕嚕號就會開走了。點擊火車車廂可以讓小猴都下火車。也可以按空白鍵讓小猴上火車，按 Enter 鍵讓火車開。</translation>
+    </message>
+</context>
+<context>
+    <name>KnowerLevelsReader</name>
+    <message>
+        <source>缺少“%1”列</source>
+        <translation>缺少「%1」欄</translation>
+    </message>
+    <message>
+        <source>“%1”列不止一个</source>
+        <translation>「%1」欄不只一個</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>檔案是空的</translation>
+    </message>
+    <message>
+        <source>这一行有%1个字段，标题行有%2个</source>
+        <translation>這一列有%1個欄位，標題列有%2個</translation>
+    </message>
+    <message>
+        <source>没有孩子的名字</source>
+        <translation>沒有孩子的名字</translation>
+    </message>
+    <message>
+        <source>要的数应该是1或更大的整数，这里是“%1”</source>
+        <translation>要的數應該是1或更大的整數，這裡是「%1」</translation>
+    </message>
+    <message>
+        <source>给的数应该是0或更大的整数，这里是“%1”</source>
+        <translation>給的數應該是0或更大的整數，這裡是「%1」</translation>
+    </message>
+    <message>
+        <source>第%1行：%2</source>
+        <translation>第%1行：%2</translation>
     </message>
 </context>
 <context>

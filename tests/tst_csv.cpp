@@ -1,0 +1,96 @@
+#include "history/csv.h"
+
+#include <QtTest>
+
+class tst_Csv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Records as "line:field|field", joined by "; ".
+    void reading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<int>("errorLine"); // 0: none
+        QTest::newRow("CR LF") << "a,b\r\nc,d\r\n" << "1:a|b; 2:c|d" << 0;
+        QTest::newRow("LF, no last break") << "a,b\nc,d" << "1:a|b; 2:c|d" << 0;
+        QTest::newRow("lone CR") << "a\rb" << "1:a; 2:b" << 0;
+        QTest::newRow("byte order mark") << "\ufeffchild,x\n" << "1:child|x" << 0;
+        QTest::newRow("empty fields") << ",a,\n" << "1:|a|" << 0;
+        QTest::newRow("blank lines") << "a\n\n\r\nb\n" << "1:a; 4:b" << 0;
+        QTest::newRow("quoted comma") << "\"a,b\",c" << "1:a,b|c" << 0;
+        QTest::newRow("doubled quotes") << "\"say \"\"hi\"\"\",\"\"" << "1:say \"hi\"|" << 0;
+        QTest::newRow("quoted CR LF") << "\"a\r\nb\",c\r\nd\r\n" << "1:a\r\nb|c; 3:d" << 0;
+        QTest::newRow("quoted LF and CR") << "\"a\nb\rc\"\nd" << "1:a\nb\rc; 4:d" << 0;
+        QTest::newRow("Chinese") << "小明,三" << "1:小明|三" << 0;
+        QTest::newRow("unterminated quote") << "a\n\"b,c\nd\n" << "1:a" << 2;
+        QTest::newRow("text after a closing quote") << "a\n\"b\nc\"d,e" << "1:a" << 3;
+        QTest::newRow("quote in a plain field") << "a\r\nb\"c\r\n" << "1:a" << 2;
+    }
+
+    void reading()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, records);
+        QFETCH(int, errorLine);
+        CsvReader reader(text);
+        QStringList read;
+        while (const std::optional<CsvRecord> record = reader.next())
+            read.append(QString::number(record->line) + QLatin1Char(':') + record->fields.join(QLatin1Char('|')));
+        QCOMPARE(read.join(QStringLiteral("; ")), records);
+        QCOMPARE(reader.errorLine(), errorLine);
+        QCOMPARE(reader.failed(), errorLine != 0);
+        QVERIFY(!reader.next());
+    }
+
+    void writing_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "小明 2" << "小明 2";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("comma") << "Li, Ming" << "\"Li, Ming\"";
+        QTest::newRow("quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+        QTest::newRow("LF") << "a\nb" << "\"a\nb\"";
+        QTest::newRow("CR") << "a\rb" << "\"a\rb\"";
+    }
+
+    // Each field comes back as it was written.
+    void writing()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, field);
+        QCOMPARE(csvField(value), field);
+        const QString text = csvRecord({value, QStringLiteral("x")}) + csvRecord({QStringLiteral("y")});
+        QCOMPARE(text, field + QStringLiteral(",x\r\ny\r\n"));
+        CsvReader reader(text);
+        QCOMPARE(reader.next()->fields, QStringList({value, QStringLiteral("x")}));
+        QCOMPARE(reader.next()->fields, QStringList{QStringLiteral("y")});
+    }
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("errorLine"); // 0: none
+        QTest::newRow("UTF-8") << QByteArray("a\n\xe5\xb0\x8f") << "a\n小" << 0;
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf" "a") << "a" << 0;
+        QTest::newRow("bad byte") << QByteArray("a\r\nb\r\n\xff\r\n") << "" << 3;
+        QTest::newRow("cut short") << QByteArray("a\n\xe5\xb0") << "" << 2;
+    }
+
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(int, errorLine);
+        const CsvText decoded = decodeCsvText(bytes);
+        QCOMPARE(decoded.text, text);
+        QCOMPARE(decoded.errorLine, errorLine);
+        QCOMPARE(decoded.error.isEmpty(), errorLine == 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_Csv)
+#include "tst_csv.moc"
