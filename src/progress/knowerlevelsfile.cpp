@@ -29,7 +29,7 @@ struct ChildTrials
 std::optional<int> wholeNumber(const QString &field, int least)
 {
     bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
+    const int value = QStringView(field).trimmed().toInt(&ok);
     return ok && value >= least ? std::optional<int>(value) : std::nullopt;
 }
 
