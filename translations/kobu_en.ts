@@ -168,6 +168,113 @@
     </message>
 </context>
 <context>
+    <name>KnowerWording</name>
+    <message>
+        <source>还要再玩几局，才看得出来。</source>
+        <translation>A few more games, and we will know.</translation>
+    </message>
+    <message>
+        <source>正在学“一”是多少。</source>
+        <translation>Is learning how many “one” is.</translation>
+    </message>
+    <message>
+        <source>10 以内的数都会数了。</source>
+        <translation>Counts any number up to 10.</translation>
+    </message>
+    <message>
+        <source>确实认识 1。</source>
+        <translation>Knows 1 for sure.</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1。</source>
+        <translation>Knows 1 to %1 for sure.</translation>
+    </message>
+    <message>
+        <source>确实认识 1，正在学 %1。</source>
+        <translation>Knows 1 for sure and is learning %1.</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1，正在学 %2。</source>
+        <translation>Knows 1 to %1 for sure and is learning %2.</translation>
+    </message>
+    <message>
+        <source>每个数要问过至少三次，才能说孩子会不会。</source>
+        <translation>Each number has to be asked at least three times before we can tell.</translation>
+    </message>
+    <message>
+        <source>这时候，孩子要一个常常会抓一把给你。这很正常：“一”是第一个要学会的数。</source>
+        <translation>Asked for one, a child at this stage often hands over a fistful. That is normal: “one” is the first number to learn.</translation>
+    </message>
+    <message>
+        <source>这个阶段的孩子一个一个地学会小的数，每个数常常要几个月。数数的道理还在后面。</source>
+        <translation>At this stage children learn the small numbers one at a time, often a few months each. The idea behind counting comes later.</translation>
+    </message>
+    <message>
+        <source>孩子已经明白：数到的最后一个数，就是一共有多少。</source>
+        <translation>Your child has understood that the last number counted is how many there are.</translation>
+    </message>
+    <message>
+        <source>陪孩子一起玩几局，看看哪些数已经会了。</source>
+        <translation>Play a few games together and see which numbers your child already knows.</translation>
+    </message>
+    <message>
+        <source>在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。</source>
+        <translation>At home, ask for just one thing: one spoon, one sock. When it is exactly one, cheer.</translation>
+    </message>
+    <message>
+        <source>摆碗筷时请孩子拿 %1 个给你，一起边点边数，最后说：“一共 %1 个！”</source>
+        <translation>When laying the table, ask for %1 spoons and count them together, touching each one; then say: “%1 in all!”</translation>
+    </message>
+    <message>
+        <source>一起数更多的东西，数到 20；也可以玩“再多一个是几个？”</source>
+        <translation>Count bigger sets together, up to 20, and play “one more makes how many?”</translation>
+    </message>
+    <message>
+        <source>会了</source>
+        <translation>knows it</translation>
+    </message>
+    <message>
+        <source>在学</source>
+        <translation>learning</translation>
+    </message>
+    <message>
+        <source>还没学会</source>
+        <translation>not yet</translation>
+    </message>
+    <message>
+        <source>玩得还不够</source>
+        <translation>not enough play yet</translation>
+    </message>
+    <message>
+        <source>%1：还没问过。</source>
+        <translation>%1: not asked yet.</translation>
+    </message>
+    <message>
+        <source>%1：%2。问过 %3 次，第一次就对了 %4 次（%5%）。</source>
+        <translation>%1: %2. Asked %3 times, right the first time %4 times (%5%).</translation>
+    </message>
+    <message>
+        <source>问 %1，常常给 %2：%3。</source>
+        <translation>Asked %1, usually gives %2: %3.</translation>
+    </message>
+    <message>
+        <source>少一个</source>
+        <translation>one short</translation>
+    </message>
+    <message>
+        <source>少 %1 个</source>
+        <translation>%1 short</translation>
+    </message>
+    <message>
+        <source>多一个</source>
+        <translation>one too many</translation>
+    </message>
+    <message>
+        <source>多 %1 个</source>
+        <translation>%1 too many</translation>
+    </message>
+</context>
+<context>
     <name>LeaderboardWindow</name>
     <message>
         <source>排行榜</source>
@@ -188,6 +295,13 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>Sorry, other players just pushed this score off the table.</translation>
+    </message>
+</context>
+<context>
+    <name>NumberGrid</name>
+    <message>
+        <source>1 到 10 每个数的情况</source>
+        <translation>How each number from 1 to 10 is going</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,113 @@
     </message>
 </context>
 <context>
+    <name>KnowerWording</name>
+    <message>
+        <source>还要再玩几局，才看得出来。</source>
+        <translation>要再玩多幾局，先睇得出。</translation>
+    </message>
+    <message>
+        <source>正在学“一”是多少。</source>
+        <translation>學緊「一」係幾多。</translation>
+    </message>
+    <message>
+        <source>10 以内的数都会数了。</source>
+        <translation>10 以內嘅數都識數喇。</translation>
+    </message>
+    <message>
+        <source>确实认识 1。</source>
+        <translation>確實識 1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1。</source>
+        <translation>確實識 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1，正在学 %1。</source>
+        <translation>確實識 1，學緊 %1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1，正在学 %2。</source>
+        <translation>確實識 1 到 %1，學緊 %2。</translation>
+    </message>
+    <message>
+        <source>每个数要问过至少三次，才能说孩子会不会。</source>
+        <translation>每個數要問過至少三次，先講得到小朋友識唔識。</translation>
+    </message>
+    <message>
+        <source>这时候，孩子要一个常常会抓一把给你。这很正常：“一”是第一个要学会的数。</source>
+        <translation>呢個時候，叫小朋友俾一個，佢成日會抓一揸俾你。咁係好正常嘅：「一」係第一個要學識嘅數。</translation>
+    </message>
+    <message>
+        <source>这个阶段的孩子一个一个地学会小的数，每个数常常要几个月。数数的道理还在后面。</source>
+        <translation>呢個階段嘅小朋友一個一個咁學識細嘅數，每個數成日要幾個月。數數嘅道理喺後面先嚟。</translation>
+    </message>
+    <message>
+        <source>孩子已经明白：数到的最后一个数，就是一共有多少。</source>
+        <translation>小朋友已經明白：數到最後嗰個數，就係一共有幾多。</translation>
+    </message>
+    <message>
+        <source>陪孩子一起玩几局，看看哪些数已经会了。</source>
+        <translation>陪小朋友一齊玩幾局，睇吓佢識咗邊啲數。</translation>
+    </message>
+    <message>
+        <source>在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。</source>
+        <translation>喺屋企請小朋友淨係俾一樣嘢你：一隻匙羹、一隻襪；俾啱咗就讚吓佢。</translation>
+    </message>
+    <message>
+        <source>摆碗筷时请孩子拿 %1 个给你，一起边点边数，最后说：“一共 %1 个！”</source>
+        <translation>擺碗筷嗰陣請小朋友攞 %1 個俾你，一齊一路點一路數，最後講：「一共 %1 個！」</translation>
+    </message>
+    <message>
+        <source>一起数更多的东西，数到 20；也可以玩“再多一个是几个？”</source>
+        <translation>一齊數多啲嘢，數到 20；亦可以玩「再多一個係幾多個？」</translation>
+    </message>
+    <message>
+        <source>会了</source>
+        <translation>識咗</translation>
+    </message>
+    <message>
+        <source>在学</source>
+        <translation>學緊</translation>
+    </message>
+    <message>
+        <source>还没学会</source>
+        <translation>仲未識</translation>
+    </message>
+    <message>
+        <source>玩得还不够</source>
+        <translation>玩得未夠</translation>
+    </message>
+    <message>
+        <source>%1：还没问过。</source>
+        <translation>%1：仲未問過。</translation>
+    </message>
+    <message>
+        <source>%1：%2。问过 %3 次，第一次就对了 %4 次（%5%）。</source>
+        <translation>%1：%2。問過 %3 次，第一次就啱咗 %4 次（%5%）。</translation>
+    </message>
+    <message>
+        <source>问 %1，常常给 %2：%3。</source>
+        <translation>問 %1，成日俾 %2：%3。</translation>
+    </message>
+    <message>
+        <source>少一个</source>
+        <translation>少一個</translation>
+    </message>
+    <message>
+        <source>少 %1 个</source>
+        <translation>少 %1 個</translation>
+    </message>
+    <message>
+        <source>多一个</source>
+        <translation>多一個</translation>
+    </message>
+    <message>
+        <source>多 %1 个</source>
+        <translation>多 %1 個</translation>
+    </message>
+</context>
+<context>
     <name>LeaderboardWindow</name>
     <message>
         <source>排行榜</source>
@@ -188,6 +295,13 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>好可惜，其他玩家啱啱將呢個分數擠出咗排行榜。</translation>
+    </message>
+</context>
+<context>
+    <name>NumberGrid</name>
+    <message>
+        <source>1 到 10 每个数的情况</source>
+        <translation>1 到 10 每個數嘅情況</translation>
     </message>
 </context>
 <context>

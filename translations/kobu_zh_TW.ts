@@ -168,6 +168,113 @@
     </message>
 </context>
 <context>
+    <name>KnowerWording</name>
+    <message>
+        <source>还要再玩几局，才看得出来。</source>
+        <translation>還要再玩幾局，才看得出來。</translation>
+    </message>
+    <message>
+        <source>正在学“一”是多少。</source>
+        <translation>正在學「一」是多少。</translation>
+    </message>
+    <message>
+        <source>10 以内的数都会数了。</source>
+        <translation>10 以內的數都會數了。</translation>
+    </message>
+    <message>
+        <source>确实认识 1。</source>
+        <translation>確實認識 1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1。</source>
+        <translation>確實認識 1 到 %1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1，正在学 %1。</source>
+        <translation>確實認識 1，正在學 %1。</translation>
+    </message>
+    <message>
+        <source>确实认识 1 到 %1，正在学 %2。</source>
+        <translation>確實認識 1 到 %1，正在學 %2。</translation>
+    </message>
+    <message>
+        <source>每个数要问过至少三次，才能说孩子会不会。</source>
+        <translation>每個數要問過至少三次，才能說孩子會不會。</translation>
+    </message>
+    <message>
+        <source>这时候，孩子要一个常常会抓一把给你。这很正常：“一”是第一个要学会的数。</source>
+        <translation>這時候，孩子要一個常常會抓一把給你。這很正常：「一」是第一個要學會的數。</translation>
+    </message>
+    <message>
+        <source>这个阶段的孩子一个一个地学会小的数，每个数常常要几个月。数数的道理还在后面。</source>
+        <translation>這個階段的孩子一個一個地學會小的數，每個數常常要幾個月。數數的道理還在後面。</translation>
+    </message>
+    <message>
+        <source>孩子已经明白：数到的最后一个数，就是一共有多少。</source>
+        <translation>孩子已經明白：數到的最後一個數，就是一共有多少。</translation>
+    </message>
+    <message>
+        <source>陪孩子一起玩几局，看看哪些数已经会了。</source>
+        <translation>陪孩子一起玩幾局，看看哪些數已經會了。</translation>
+    </message>
+    <message>
+        <source>在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。</source>
+        <translation>在家請孩子只給你一樣東西：一個湯匙、一隻襪子；給對了就誇誇他。</translation>
+    </message>
+    <message>
+        <source>摆碗筷时请孩子拿 %1 个给你，一起边点边数，最后说：“一共 %1 个！”</source>
+        <translation>擺碗筷時請孩子拿 %1 個給你，一起邊點邊數，最後說：「一共 %1 個！」</translation>
+    </message>
+    <message>
+        <source>一起数更多的东西，数到 20；也可以玩“再多一个是几个？”</source>
+        <translation>一起數更多的東西，數到 20；也可以玩「再多一個是幾個？」</translation>
+    </message>
+    <message>
+        <source>会了</source>
+        <translation>會了</translation>
+    </message>
+    <message>
+        <source>在学</source>
+        <translation>在學</translation>
+    </message>
+    <message>
+        <source>还没学会</source>
+        <translation>還沒學會</translation>
+    </message>
+    <message>
+        <source>玩得还不够</source>
+        <translation>玩得還不夠</translation>
+    </message>
+    <message>
+        <source>%1：还没问过。</source>
+        <translation>%1：還沒問過。</translation>
+    </message>
+    <message>
+        <source>%1：%2。问过 %3 次，第一次就对了 %4 次（%5%）。</source>
+        <translation>%1：%2。問過 %3 次，第一次就對了 %4 次（%5%）。</translation>
+    </message>
+    <message>
+        <source>问 %1，常常给 %2：%3。</source>
+        <translation>問 %1，常常給 %2：%3。</translation>
+    </message>
+    <message>
+        <source>少一个</source>
+        <translation>少一個</translation>
+    </message>
+    <message>
+        <source>少 %1 个</source>
+        <translation>少 %1 個</translation>
+    </message>
+    <message>
+        <source>多一个</source>
+        <translation>多一個</translation>
+    </message>
+    <message>
+        <source>多 %1 个</source>
+        <translation>多 %1 個</translation>
+    </message>
+</context>
+<context>
     <name>LeaderboardWindow</name>
     <message>
         <source>排行榜</source>
@@ -188,6 +295,13 @@
     <message>
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>很遺憾，別的玩家剛剛把這個分數擠出了排行榜。</translation>
+    </message>
+</context>
+<context>
+    <name>NumberGrid</name>
+    <message>
+        <source>1 到 10 每个数的情况</source>
+        <translation>1 到 10 每個數的情況</translation>
     </message>
 </context>
 <context>

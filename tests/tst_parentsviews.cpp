@@ -1,0 +1,201 @@
+#include "parents/barchart.h"
+#include "parents/knowerwording.h"
+#include "parents/numbergrid.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// First tries in play order: each number asked `times` times, answered with `given`.
+struct Asked { int asked, given, times; };
+
+std::vector<GiveNTrial> trials(const QList<Asked> &plays)
+{
+    std::vector<GiveNTrial> all;
+    for (const Asked &play : plays) {
+        for (int i = 0; i < play.times; ++i)
+            all.push_back({play.asked, play.given, 1});
+    }
+    return all;
+}
+
+std::vector<NumberProgress> numbers(const KnowerProgress &progress)
+{
+    std::vector<NumberProgress> all;
+    for (int n = 1; n <= KnowerProgress::LargestNumber; ++n)
+        all.push_back(progress.number(n));
+    return all;
+}
+
+const QList<Asked> KnowsOneToFour{{1, 1, 3}, {2, 2, 3}, {3, 3, 3}, {4, 4, 3}, {5, 5, 1}, {5, 6, 2}};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Asked>)
+
+class tst_ParentsViews : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wording_data()
+    {
+        QTest::addColumn<QList<Asked>>("plays");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("practice");
+        QTest::newRow("nothing played") << QList<Asked>{} << u"还要再玩几局，才看得出来。"_s
+                                        << u"陪孩子一起玩几局，看看哪些数已经会了。"_s;
+        QTest::newRow("a handful for one") << QList<Asked>{{1, 4, 3}} << u"正在学“一”是多少。"_s
+                                           << u"在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。"_s;
+        QTest::newRow("one, learning two") << QList<Asked>{{1, 1, 3}, {2, 2, 1}, {2, 3, 2}}
+                                           << u"确实认识 1，正在学 2。"_s
+                                           << u"摆碗筷时请孩子拿 2 个给你，一起边点边数，最后说：“一共 2 个！”"_s;
+        QTest::newRow("one to four, learning five") << KnowsOneToFour << u"确实认识 1 到 4，正在学 5。"_s
+                                                    << u"摆碗筷时请孩子拿 5 个给你，一起边点边数，最后说：“一共 5 个！”"_s;
+        QTest::newRow("one to three, nothing more asked") << QList<Asked>{{1, 1, 3}, {2, 2, 3}, {3, 3, 3}}
+                                                          << u"确实认识 1 到 3。"_s
+                                                          << u"摆碗筷时请孩子拿 4 个给你，一起边点边数，最后说：“一共 4 个！”"_s;
+        QTest::newRow("counts") << QList<Asked>{{1, 1, 3}, {2, 2, 3}, {4, 4, 3}, {6, 6, 3}, {9, 9, 3}}
+                                << u"10 以内的数都会数了。"_s << u"一起数更多的东西，数到 20；也可以玩“再多一个是几个？”"_s;
+    }
+
+    void wording()
+    {
+        QFETCH(QList<Asked>, plays);
+        QFETCH(QString, summary);
+        QFETCH(QString, practice);
+        const KnowerProgress progress(trials(plays), KnowerScoring::inGame());
+        const KnowerWording words(progress);
+        QCOMPARE(words.summary(), summary);
+        QCOMPARE(words.practice(), practice);
+        QVERIFY(!words.meaning().isEmpty());
+    }
+
+    void numberDetail_data()
+    {
+        QTest::addColumn<QList<Asked>>("plays");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("never asked") << QList<Asked>{} << u"7：还没问过。"_s;
+        QTest::newRow("not yet") << QList<Asked>{{7, 5, 4}}
+                                 << u"7：还没学会。问过 4 次，第一次就对了 0 次（0%）。问 7，常常给 5：少 2 个。"_s;
+        QTest::newRow("not enough play") << QList<Asked>{{7, 7, 2}} << u"7：玩得还不够。问过 2 次，第一次就对了 2 次（100%）。"_s;
+        QTest::newRow("one short") << QList<Asked>{{7, 7, 1}, {7, 6, 2}}
+                                   << u"7：在学。问过 3 次，第一次就对了 1 次（33%）。问 7，常常给 6：少一个。"_s;
+        QTest::newRow("three short") << QList<Asked>{{7, 4, 2}, {7, 7, 1}}
+                                     << u"7：在学。问过 3 次，第一次就对了 1 次（33%）。问 7，常常给 4：少 3 个。"_s;
+        QTest::newRow("an eleventh monkey") << QList<Asked>{{7, 11, 1}, {7, 7, 2}}
+                                            << u"7：会了。问过 3 次，第一次就对了 2 次（67%）。问 7，常常给 11：多 4 个。"_s;
+        QTest::newRow("one too many") << QList<Asked>{{7, 7, 5}, {7, 8, 1}}
+                                      << u"7：会了。问过 6 次，第一次就对了 5 次（83%）。问 7，常常给 8：多一个。"_s;
+    }
+
+    // Accuracy, how often asked and the commonest wrong answer, as the parent reads them.
+    void numberDetail()
+    {
+        QFETCH(QList<Asked>, plays);
+        QFETCH(QString, detail);
+        const KnowerProgress progress(trials(plays), KnowerScoring::inGame());
+        QCOMPARE(KnowerWording::numberDetail(progress.number(7)), detail);
+    }
+
+    // Each cell is painted in its status's colour, and the colours differ in lightness too.
+    void grid()
+    {
+        const KnowerProgress progress(trials(KnowsOneToFour + QList<Asked>{{6, 11, 3}, {7, 7, 3}}),
+                                      KnowerScoring::inGame());
+        const std::vector<NumberProgress> all = numbers(progress);
+        const QList<NumberStatus> expected{NumberStatus::Known,  NumberStatus::Known,         NumberStatus::Known,
+                                           NumberStatus::Known,  NumberStatus::Learning,      NumberStatus::NotYet,
+                                           NumberStatus::Known,  NumberStatus::NotEnoughPlay, NumberStatus::NotEnoughPlay,
+                                           NumberStatus::NotEnoughPlay};
+        for (const QSize size : {QSize(600, 100), QSize(3600, 500)}) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            NumberGrid::paint(painter, QRectF(image.rect()), all);
+            painter.end();
+            for (int n = 1; n <= 10; ++n) {
+                const QRectF cell = NumberGrid::cellRect(n, QRectF(image.rect()));
+                // Near the top-left corner, clear of the number, the symbol and the rounded edge.
+                const QPoint sample = (cell.topLeft() + QPointF(cell.width() * 0.15, cell.height() * 0.15)).toPoint();
+                QCOMPARE(QColor(image.pixel(sample)), NumberGrid::cellColour(expected[n - 1]));
+            }
+        }
+        // Luma, as a grey print or a colour-blind eye sees it.
+        QList<double> luma;
+        for (NumberStatus status : {NumberStatus::Known, NumberStatus::Learning, NumberStatus::NotYet,
+                                    NumberStatus::NotEnoughPlay}) {
+            const QColor colour = NumberGrid::cellColour(status);
+            luma.append(0.2126 * colour.red() + 0.7152 * colour.green() + 0.0722 * colour.blue());
+        }
+        for (int i = 1; i < luma.size(); ++i)
+            QVERIFY2(luma[i] - luma[i - 1] >= 20, qPrintable(QString::number(i)));
+    }
+
+    // Hovering or tapping a number says what its cell stands for.
+    void gridDetail()
+    {
+        const KnowerProgress progress(trials({{7, 7, 1}, {7, 6, 2}}), KnowerScoring::inGame());
+        NumberGrid grid;
+        grid.resize(500, 90);
+        grid.setNumbers(numbers(progress));
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const QPoint seven = NumberGrid::cellRect(7, QRectF(grid.rect())).center().toPoint();
+        QTest::mouseMove(&grid, seven);
+        QCOMPARE(grid.selectedNumber(), 7);
+        QCOMPARE(grid.accessibleDescription(), KnowerWording::numberDetail(progress.number(7)));
+        QTest::keyClick(&grid, Qt::Key_Left);
+        QCOMPARE(grid.selectedNumber(), 6);
+        QTest::mouseClick(&grid, Qt::LeftButton, {}, NumberGrid::cellRect(2, QRectF(grid.rect())).center().toPoint());
+        QCOMPARE(grid.selectedNumber(), 2);
+    }
+
+    void chart_data()
+    {
+        QTest::addColumn<BarChart::Scale>("scale");
+        QTest::addColumn<QList<std::optional<double>>>("values");
+        QTest::addColumn<double>("top");
+        QTest::newRow("accuracy") << BarChart::Scale::Fraction
+                                  << QList<std::optional<double>>{0.25, std::nullopt, 1.0, 0.0, 0.6} << 1.0;
+        QTest::newRow("questions") << BarChart::Scale::Count << QList<std::optional<double>>{3, 0, 17, 9} << 20.0;
+        QTest::newRow("few questions") << BarChart::Scale::Count << QList<std::optional<double>>{1, 2} << 4.0;
+    }
+
+    // Painted at the window's size and at 4K, each bar is as high as its value says.
+    void chart()
+    {
+        QFETCH(BarChart::Scale, scale);
+        QFETCH(QList<std::optional<double>>, values);
+        QFETCH(double, top);
+        BarChart chart(u"图"_s, scale);
+        QList<BarChart::Bar> bars;
+        for (const std::optional<double> &value : values)
+            bars.append({QString(), value});
+        chart.setBars(bars);
+        QCOMPARE(chart.top(), top);
+        for (const QSize size : {QSize(400, 200), QSize(3840, 2160)}) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            chart.paint(painter, QRectF(image.rect()));
+            painter.end();
+            const QRectF plot = chart.plotRect(QRectF(image.rect()));
+            for (int i = 0; i < values.size(); ++i) {
+                const int x = int(chart.barRect(i, QRectF(image.rect())).center().x());
+                int y = int(plot.bottom()) - 1;
+                while (y > plot.top() && QColor(image.pixel(x, y)) == QColor(49, 110, 190))
+                    --y;
+                const double painted = (plot.bottom() - 1 - y) / plot.height();
+                QVERIFY2(std::abs(painted - values[i].value_or(0) / top) < 3 / plot.height() + 0.01,
+                         qPrintable(u"bar %1 at %2: %3"_s.arg(i).arg(size.width()).arg(painted)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(tst_ParentsViews)
+#include "tst_parentsviews.moc"
