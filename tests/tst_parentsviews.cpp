@@ -171,11 +171,10 @@ private slots:
         QFETCH(BarChart::Scale, scale);
         QFETCH(QList<std::optional<double>>, values);
         QFETCH(double, top);
-        BarChart chart(u"图"_s, scale);
         QList<BarChart::Bar> bars;
         for (const std::optional<double> &value : values)
             bars.append({QString(), value});
-        chart.setBars(bars);
+        const BarChart chart(u"图"_s, scale, bars);
         QCOMPARE(chart.top(), top);
         for (const QSize size : {QSize(400, 200), QSize(3840, 2160)}) {
             QImage image(size, QImage::Format_RGB32);

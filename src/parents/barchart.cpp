@@ -30,20 +30,18 @@ double roundUp(double value)
     return 10 * power;
 }
 
-} // namespace
-
-BarChart::BarChart(const QString &title, Scale scale, QWidget *parent)
-    : QWidget(parent)
-    , m_title(title)
-    , m_scale(scale)
+qreal textHeight(const QRectF &area)
 {
-    setAccessibleName(title);
+    return std::max(1.0, area.height() * TextShare);
 }
 
-void BarChart::setBars(QList<Bar> bars)
+} // namespace
+
+BarChart::BarChart(QString title, Scale scale, QList<Bar> bars)
+    : m_title(std::move(title))
+    , m_scale(scale)
+    , m_bars(std::move(bars))
 {
-    m_bars = std::move(bars);
-    update();
 }
 
 double BarChart::top() const
@@ -64,10 +62,6 @@ QString BarChart::valueText(double value) const
     return QString::number(std::lround(value));
 }
 
-qreal BarChart::textHeight(const QRectF &area) const
-{
-    return std::max(1.0, area.height() * TextShare);
-}
 
 QRectF BarChart::plotRect(const QRectF &area) const
 {
@@ -126,19 +120,32 @@ void BarChart::paint(QPainter &painter, const QRectF &area) const
     painter.restore();
 }
 
-QSize BarChart::sizeHint() const
+BarChartView::BarChartView(BarChart chart, QWidget *parent)
+    : QWidget(parent)
+    , m_chart(std::move(chart))
+{
+    setAccessibleName(m_chart.title());
+}
+
+void BarChartView::setBars(QList<BarChart::Bar> bars)
+{
+    m_chart.setBars(std::move(bars));
+    update();
+}
+
+QSize BarChartView::sizeHint() const
 {
     return {fontMetrics().height() * 18, fontMetrics().height() * 9};
 }
 
-QSize BarChart::minimumSizeHint() const
+QSize BarChartView::minimumSizeHint() const
 {
     return {fontMetrics().height() * 10, fontMetrics().height() * 6};
 }
 
-void BarChart::paintEvent(QPaintEvent *)
+void BarChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paint(painter, QRectF(rect()));
+    m_chart.paint(painter, QRectF(rect()));
 }

@@ -10,10 +10,8 @@ class QPainter;
 
 // A bar chart drawn as vectors, so that it is sharp at any size: in the
 // window, in full screen and in the printed report.
-class BarChart : public QWidget
+class BarChart
 {
-    Q_OBJECT
-
 public:
     struct Bar
     {
@@ -26,9 +24,10 @@ public:
         Count,    // 0 to a round number above the largest
     };
 
-    BarChart(const QString &title, Scale scale, QWidget *parent = nullptr);
+    BarChart(QString title, Scale scale, QList<Bar> bars = {});
 
-    void setBars(QList<Bar> bars);
+    const QString &title() const { return m_title; }
+    void setBars(QList<Bar> bars) { m_bars = std::move(bars); }
     const QList<Bar> &bars() const { return m_bars; }
 
     void paint(QPainter &painter, const QRectF &area) const;
@@ -37,6 +36,25 @@ public:
     QRectF barRect(int index, const QRectF &area) const;
     double top() const;
 
+private:
+    QString valueText(double value) const;
+
+    QString m_title;
+    Scale m_scale;
+    QList<Bar> m_bars;
+};
+
+// A chart on a page of the corner.
+class BarChartView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BarChartView(BarChart chart, QWidget *parent = nullptr);
+
+    void setBars(QList<BarChart::Bar> bars);
+    const BarChart &chart() const { return m_chart; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -44,10 +62,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString valueText(double value) const;
-    qreal textHeight(const QRectF &area) const;
-
-    QString m_title;
-    Scale m_scale;
-    QList<Bar> m_bars;
+    BarChart m_chart;
 };
