@@ -315,4 +315,39 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>PlayerPictures</name>
+    <message>
+        <source>小猫</source>
+        <translation>Cat</translation>
+    </message>
+    <message>
+        <source>小狗</source>
+        <translation>Dog</translation>
+    </message>
+    <message>
+        <source>小兔</source>
+        <translation>Rabbit</translation>
+    </message>
+    <message>
+        <source>熊猫</source>
+        <translation>Panda</translation>
+    </message>
+    <message>
+        <source>小猪</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>青蛙</source>
+        <translation>Frog</translation>
+    </message>
+    <message>
+        <source>小鸡</source>
+        <translation>Chick</translation>
+    </message>
+    <message>
+        <source>狮子</source>
+        <translation>Lion</translation>
+    </message>
+</context>
 </TS>

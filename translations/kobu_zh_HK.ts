@@ -315,4 +315,39 @@
         <translation>關閉</translation>
     </message>
 </context>
+<context>
+    <name>PlayerPictures</name>
+    <message>
+        <source>小猫</source>
+        <translation>貓仔</translation>
+    </message>
+    <message>
+        <source>小狗</source>
+        <translation>狗仔</translation>
+    </message>
+    <message>
+        <source>小兔</source>
+        <translation>兔仔</translation>
+    </message>
+    <message>
+        <source>熊猫</source>
+        <translation>熊貓</translation>
+    </message>
+    <message>
+        <source>小猪</source>
+        <translation>豬仔</translation>
+    </message>
+    <message>
+        <source>青蛙</source>
+        <translation>青蛙</translation>
+    </message>
+    <message>
+        <source>小鸡</source>
+        <translation>雞仔</translation>
+    </message>
+    <message>
+        <source>狮子</source>
+        <translation>獅子</translation>
+    </message>
+</context>
 </TS>

@@ -315,4 +315,39 @@
         <translation>關閉</translation>
     </message>
 </context>
+<context>
+    <name>PlayerPictures</name>
+    <message>
+        <source>小猫</source>
+        <translation>小貓</translation>
+    </message>
+    <message>
+        <source>小狗</source>
+        <translation>小狗</translation>
+    </message>
+    <message>
+        <source>小兔</source>
+        <translation>小兔</translation>
+    </message>
+    <message>
+        <source>熊猫</source>
+        <translation>熊貓</translation>
+    </message>
+    <message>
+        <source>小猪</source>
+        <translation>小豬</translation>
+    </message>
+    <message>
+        <source>青蛙</source>
+        <translation>青蛙</translation>
+    </message>
+    <message>
+        <source>小鸡</source>
+        <translation>小雞</translation>
+    </message>
+    <message>
+        <source>狮子</source>
+        <translation>獅子</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,79 @@
+#include "game/bitmaps.h"
+#include "players/playerpicture.h"
+
+#include <QtTest>
+
+#include <set>
+
+class tst_PlayerPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pictures_data()
+    {
+        QTest::addColumn<PlayerPicture>("picture");
+        QTest::addColumn<int>("scale");
+        for (const PlayerPicture picture : PlayerPictures::all) {
+            for (int scale = 1; scale <= LargestPictureScale; ++scale)
+                QTest::addRow("%s %dx", qPrintable(PlayerPictures::code(picture)), scale) << picture << scale;
+        }
+    }
+
+    // Every animal at every scale: a round badge, see-through in the corners.
+    void pictures()
+    {
+        QFETCH(PlayerPicture, picture);
+        QFETCH(int, scale);
+        const QImage image(PlayerPictures::resource(picture, scale));
+        const int side = PlayerPictures::Size * scale;
+        QCOMPARE(image.size(), QSize(side, side));
+        QVERIFY(image.hasAlphaChannel());
+        for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        for (const QPoint inside : {QPoint(side / 2, side / 2), QPoint(side / 8, side / 2), QPoint(side / 2, side * 7 / 8)})
+            QCOMPARE(qAlpha(image.pixel(inside)), 255);
+    }
+
+    // Eight different animals, each with its own name and a code that finds it again.
+    void animals()
+    {
+        std::set<QString> codes, names;
+        QList<QImage> pictures;
+        for (const PlayerPicture picture : PlayerPictures::all) {
+            codes.insert(PlayerPictures::code(picture));
+            names.insert(PlayerPictures::name(picture));
+            const QImage image(PlayerPictures::resource(picture, 1));
+            QVERIFY(!pictures.contains(image));
+            pictures.append(image);
+            QCOMPARE(PlayerPictures::fromCode(PlayerPictures::code(picture)), picture);
+        }
+        QCOMPARE(codes.size() + names.size(), 2 * PlayerPictures::all.size());
+        QCOMPARE(PlayerPictures::fromCode(QStringLiteral("Cat")), std::nullopt);
+        QCOMPARE(PlayerPictures::fromCode(QString()), std::nullopt);
+    }
+
+    void pixmap_data()
+    {
+        QTest::addColumn<qreal>("devicePixelRatio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("4.2") << 4.2 << 5;
+        QTest::newRow("8") << 8.0 << 5;
+    }
+
+    // Drawn from the nearest larger variant, the same size on the screen.
+    void pixmap()
+    {
+        QFETCH(qreal, devicePixelRatio);
+        QFETCH(int, scale);
+        const QPixmap drawn = PlayerPictures::pixmap(PlayerPicture::Frog, devicePixelRatio);
+        QCOMPARE(drawn.size(), QSize(PlayerPictures::Size, PlayerPictures::Size) * scale);
+        QCOMPARE(drawn.devicePixelRatio(), qreal(scale));
+    }
+};
+
+QTEST_MAIN(tst_PlayerPictures)
+#include "tst_playerpictures.moc"
