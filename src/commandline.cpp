@@ -2,73 +2,175 @@
 
 #include "appinfo.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
-// The platform options QApplication takes for itself must not count as unknown.
-const QStringList QtOptionsWithValue{QStringLiteral("platform"), QStringLiteral("display"),
-                                     QStringLiteral("style"), QStringLiteral("qwindowgeometry")};
+// Qt's own options, which QGuiApplication, QApplication and the X11
+// platform take for themselves; they are not listed in the help.
+// -platform and -display, which the game reads too, are apart.
+const char *const QtOptionsWithValue[] = {
+    "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry", "qwindowicon", "icon",
+    "qwindowtitle", "title", "session", "name", "visual", "style", "stylesheet", "qmljsdebugger",
+};
+const char *const QtSwitches[] = {"reverse", "testability", "nograb", "dograb", "sync", "widgetcount", "qdevel"};
 
-QString tr(const char *text)
+struct Option
 {
-    return QCoreApplication::translate("CommandLine", text);
+    QStringList names;   // without their dashes
+    QString valueName;   // empty: a switch, which takes no value
+    QString description; // empty: one of Qt's own
+    // Takes the value (empty for a switch); the complaint, or empty when taken.
+    std::function<QString(const QString &value)> take;
+};
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// Columns a terminal gives the text: Chinese characters take two.
+qsizetype terminalWidth(const QString &text)
+{
+    qsizetype width = 0;
+    for (const QChar character : text)
+        width += character.unicode() >= 0x2E80 ? 2 : 1;
+    return width;
+}
+
+QString helpText(const std::vector<Option> &options)
+{
+    std::vector<std::pair<QString, QString>> rows; // the names, and what the option does
+    qsizetype width = 0;
+    for (const Option &option : options) {
+        if (option.description.isEmpty())
+            continue;
+        QStringList names;
+        for (const QString &name : option.names)
+            names << dashed(name);
+        QString column = names.join(QStringLiteral(", "));
+        if (!option.valueName.isEmpty())
+            column += QStringLiteral(" <%1>").arg(option.valueName);
+        width = qMax(width, terminalWidth(column));
+        rows.emplace_back(column, option.description);
+    }
+    QString text = CommandLine::tr("用法：%1 [选项]").arg(QLatin1String(AppInfo::Name)) + QLatin1Char('\n')
+        + CommandLine::tr("数数游戏：数字是几，就让几只小猴坐上火车。") + QStringLiteral("\n\n") + CommandLine::tr("选项：") + QLatin1Char('\n');
+    for (const auto &[column, description] : rows)
+        text += QStringLiteral("  %1%2  %3\n").arg(column, QString(width - terminalWidth(column), QLatin1Char(' ')), description);
+    return text;
+}
+
+const Option *findOption(const std::vector<Option> &options, const QString &name)
+{
+    for (const Option &option : options) {
+        if (option.names.contains(name))
+            return &option;
+    }
+    return nullptr;
+}
+
+std::function<QString(const QString &)> setsFlag(bool &flag)
+{
+    return [&flag](const QString &) {
+        flag = true;
+        return QString();
+    };
+}
+
+std::function<QString(const QString &)> keepsValue(QString &place)
+{
+    return [&place](const QString &value) {
+        place = value;
+        return QString();
+    };
+}
+
+QString ignored(const QString &)
+{
+    return {};
+}
+
+// Reads the arguments into the options; the first complaint, or empty.
+QString readArguments(const QStringList &arguments, const std::vector<Option> &options)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1 || argument == QStringLiteral("--"))
+            return CommandLine::tr("多余的参数“%1”。").arg(argument);
+        // Single and double dashes alike, as Qt takes its own options.
+        const QString body = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const qsizetype equals = body.indexOf(QLatin1Char('='));
+        const QString name = body.left(equals);
+        const Option *const option = findOption(options, name);
+        if (!option)
+            return CommandLine::tr("未知的选项“%1”。").arg(argument);
+        QString value;
+        if (option->valueName.isEmpty()) {
+            if (equals >= 0)
+                return CommandLine::tr("选项“%1”不带值。").arg(dashed(name));
+        } else if (equals >= 0) {
+            value = body.mid(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return CommandLine::tr("选项“%1”后面少了%2。").arg(dashed(name), option->valueName);
+        }
+        if (QString complaint = option->take(value); !complaint.isEmpty())
+            return complaint;
+    }
+    return {};
 }
 
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(tr("A counting game: seat as many monkeys on the train as the number asks."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, tr("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     tr("Show the version and exit."));
-    const QCommandLineOption fullScreen(QStringLiteral("fullscreen"), tr("Start in full screen."));
-    const QString languageCodes = Languages::codes().join(QLatin1Char('|'));
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      tr("Speak and write in this language: %1.").arg(languageCodes),
-                                      QStringLiteral("code"));
-    const QCommandLineOption parents(QStringLiteral("parents"), tr("打开家长园地（先回答一道大人的题）。"));
-    const QCommandLineOption knowerLevels(QStringLiteral("knower-levels"),
-                                          tr("打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。"),
-                                          QStringLiteral("file"));
-    parser.addOptions({help, version, fullScreen, language, parents, knowerLevels});
-    for (const QString &name : QtOptionsWithValue) {
-        QCommandLineOption qtOption(name, QString(), QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-
     CommandLine result;
-    const auto fail = [&result](const QString &why) {
+    bool help = false;
+    bool version = false;
+    const QString languageCodes = Languages::codes().join(QLatin1Char('|'));
+    std::vector<Option> options{
+        {{QStringLiteral("h"), QStringLiteral("help")}, {}, tr("显示这段说明后退出。"), setsFlag(help)},
+        {{QStringLiteral("v"), QStringLiteral("version")}, {}, tr("显示版本后退出。"), setsFlag(version)},
+        {{QStringLiteral("fullscreen")}, {}, tr("以全屏开始。"), setsFlag(result.fullScreen)},
+        {{QStringLiteral("language")}, tr("代码"), tr("用这种语言说和写：%1。").arg(languageCodes),
+         [&](const QString &code) {
+             result.language = Languages::fromCode(code);
+             return result.language ? QString() : tr("不认识的语言“%1”：请从 %2 中选一种。").arg(code, languageCodes);
+         }},
+        {{QStringLiteral("parents")}, {}, tr("打开家长园地（先回答一道大人的题）。"), setsFlag(result.parentsCorner)},
+        {{QStringLiteral("knower-levels")}, tr("文件"),
+         tr("打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。"),
+         [&](const QString &file) {
+             result.action = Action::KnowerLevels;
+             result.knowerLevelsFile = file;
+             return QString();
+         }},
+    };
+    const QString value = tr("值");
+    options.push_back({{QStringLiteral("platform")}, value, {}, keepsValue(result.qtPlatform)});
+    options.push_back({{QStringLiteral("display")}, value, {}, keepsValue(result.qtDisplay)});
+    for (const char *name : QtOptionsWithValue)
+        options.push_back({{QLatin1String(name)}, value, {}, ignored});
+    for (const char *name : QtSwitches)
+        options.push_back({{QLatin1String(name)}, {}, {}, ignored});
+
+    if (const QString complaint = readArguments(arguments, options); !complaint.isEmpty()) {
         result.action = Action::Fail;
         result.text = QStringLiteral("%1: %2\n%3\n")
-                          .arg(QLatin1String(AppInfo::Name), why,
-                               tr("Try '%1 --help' for the options.").arg(QLatin1String(AppInfo::Name)));
-    };
-    if (!parser.parse(arguments)) {
-        fail(parser.errorText());
-    } else if (!parser.positionalArguments().isEmpty()) {
-        fail(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
-    } else if (parser.isSet(language) && !(result.language = Languages::fromCode(parser.value(language)))) {
-        fail(tr("Unknown language '%1': choose one of %2.").arg(parser.value(language), languageCodes));
-    } else if (parser.isSet(help)) {
+                          .arg(QLatin1String(AppInfo::Name), complaint,
+                               tr("用“%1 --help”查看选项。").arg(QLatin1String(AppInfo::Name)));
+    } else if (help) {
         result.action = Action::PrintAndExit;
-        // Without an application object the parser cannot know the program's name.
-        result.text = parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(AppInfo::Name));
-    } else if (parser.isSet(version)) {
+        result.text = helpText(options);
+    } else if (version) {
         result.action = Action::PrintAndExit;
         result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(AppInfo::Name), QLatin1String(AppInfo::Version));
-    } else if (parser.isSet(knowerLevels)) {
-        result.action = Action::KnowerLevels;
-        result.knowerLevelsFile = parser.value(knowerLevels);
     }
-    result.fullScreen = parser.isSet(fullScreen);
-    result.parentsCorner = parser.isSet(parents);
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "language/language.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,8 +10,13 @@
 
 // What the player asked for on the command line. Read before the
 // application exists, so that --help and --version work without a display.
+// Qt's own options are taken too (QApplication uses them): a desktop's
+// session restore passes -session, for one.
 struct CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum class Action {
         Play,         // start the game with the options below
         PrintAndExit, // text goes to standard output, the exit status is 0
@@ -19,13 +25,17 @@ struct CommandLine
     };
 
     Action action = Action::Play;
-    QString text;
+    QString text{};
     bool fullScreen = false;
-    std::optional<Language> language; // empty: the desktop's
+    std::optional<Language> language{}; // empty: the desktop's
     bool parentsCorner = false;
-    QString knowerLevelsFile = {};
+    QString knowerLevelsFile{};
+    // Where Qt is told to open windows (-platform, and -display for X11); empty when not told.
+    QString qtPlatform{};
+    QString qtDisplay{};
 
-    // arguments[0] is the program itself.
+    // arguments[0] is the program itself. The texts are in the language
+    // whose translation is installed.
     static CommandLine parse(const QStringList &arguments);
 };
 

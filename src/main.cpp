@@ -5,10 +5,12 @@
 #include "game/soundplayer.h"
 #include "language/translation.h"
 #include "progress/knowerlevelsfile.h"
+#include "screens.h"
 #include "widgets/chinesefont.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -17,7 +19,8 @@
 
 int main(int argc, char *argv[])
 {
-    // Before the application: --help and --version need no display.
+    // Before the application: --help and --version need no display, and
+    // without one the player is told so.
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine commandLine = CommandLine::parse(arguments);
     const Language language = commandLine.language.value_or(Languages::forLocale(QLocale::system()));
@@ -26,13 +29,17 @@ int main(int argc, char *argv[])
         const Translation translation(language);
         return printKnowerLevels(commandLine.knowerLevelsFile);
     }
-    if (commandLine.action != CommandLine::Action::Play) {
+    const bool screenFound = Screens::available(commandLine, QProcessEnvironment::systemEnvironment());
+    if (commandLine.action != CommandLine::Action::Play || !screenFound) {
         // Said again in the player's language, which a bare application can hold.
         const QCoreApplication console(argc, argv);
         const Translation translation(language);
         const CommandLine said = CommandLine::parse(arguments);
         const bool printed = said.action == CommandLine::Action::PrintAndExit;
-        std::fputs(said.text.toLocal8Bit().constData(), printed ? stdout : stderr);
+        const QString text = said.action == CommandLine::Action::Play
+            ? QStringLiteral("%1: %2\n").arg(QLatin1String(AppInfo::Name), Screens::missingText())
+            : said.text;
+        std::fputs(text.toLocal8Bit().constData(), printed ? stdout : stderr);
         return printed ? EXIT_SUCCESS : EXIT_FAILURE;
     }
 

@@ -1,7 +1,11 @@
 #include "commandline.h"
+#include "language/translation.h"
+#include "screens.h"
 
+#include <QProcess>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using Action = CommandLine::Action;
 
 class tst_CommandLine : public QObject
@@ -14,16 +18,25 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine>("expected");
-        QTest::newRow("help") << QStringList{"--help"} << CommandLine{Action::PrintAndExit, "--language", false, {}};
-        QTest::newRow("version") << QStringList{"--version"} << CommandLine{Action::PrintAndExit, "kobu 1.", false, {}};
-        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << CommandLine{Action::Fail, "fulscreen", false, {}};
-        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{Action::Fail, "zh_TW", false, {}};
-        // QApplication takes -platform itself: not the player's mistake.
-        QTest::newRow("full screen, English") << QStringList{"-platform", "offscreen", "--fullscreen", "--language", "en"}
-                                              << CommandLine{Action::Play, {}, true, Language::English};
-        QTest::newRow("parents") << QStringList{"--parents"} << CommandLine{Action::Play, {}, false, {}, true};
+        QTest::newRow("help") << QStringList{"--help"} << CommandLine{.action = Action::PrintAndExit, .text = "--language <代码>"};
+        QTest::newRow("version") << QStringList{"-v"} << CommandLine{.action = Action::PrintAndExit, .text = "kobu 1."};
+        QTest::newRow("unknown option") << QStringList{"--fulscreen"} << CommandLine{.action = Action::Fail, .text = "未知的选项“--fulscreen”"};
+        QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{.action = Action::Fail, .text = "“fr”：请从 zh_CN|zh_TW|zh_HK|en"};
+        QTest::newRow("no language") << QStringList{"--language"} << CommandLine{.action = Action::Fail, .text = "“--language”后面少了代码"};
+        QTest::newRow("a switch with a value") << QStringList{"--fullscreen=yes"} << CommandLine{.action = Action::Fail, .text = "“--fullscreen”不带值"};
+        QTest::newRow("a file name") << QStringList{"--fullscreen", "scores.txt"} << CommandLine{.action = Action::Fail, .text = "多余的参数“scores.txt”", .fullScreen = true};
+        QTest::newRow("after --") << QStringList{"--", "-reverse"} << CommandLine{.action = Action::Fail, .text = "多余的参数“--”"};
+        QTest::newRow("English, full screen, parents") << QStringList{"--language=en", "-fullscreen", "--parents"}
+                                                       << CommandLine{.fullScreen = true, .language = Language::English, .parentsCorner = true};
+        // QApplication takes these itself: not the player's mistakes.
+        QTest::newRow("session restore") << QStringList{"-session", "10d2a8c1f4000170", "--language", "zh_HK"}
+                                         << CommandLine{.language = Language::Cantonese};
+        QTest::newRow("Qt's switches and values") << QStringList{"-reverse", "-stylesheet", "a.qss", "--style=fusion", "-nograb", "-qwindowtitle", "x", "-qmljsdebugger=port:1"}
+                                                  << CommandLine{};
         QTest::newRow("knower levels") << QStringList{"--knower-levels", "trials.csv"}
-                                       << CommandLine{Action::KnowerLevels, {}, false, {}, false, "trials.csv"};
+                                       << CommandLine{.action = Action::KnowerLevels, .knowerLevelsFile = "trials.csv"};
+        QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
+                                          << CommandLine{.qtPlatform = "offscreen", .qtDisplay = ":3"};
     }
 
     void parse()
@@ -32,10 +45,10 @@ private slots:
         QFETCH(CommandLine, expected);
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
-        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner,
-                          parsed.knowerLevelsFile),
-                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner,
-                          expected.knowerLevelsFile));
+        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.knowerLevelsFile,
+                          parsed.qtPlatform, parsed.qtDisplay),
+                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.knowerLevelsFile,
+                          expected.qtPlatform, expected.qtDisplay));
     }
 
     // Every way in that the desktop offers starts the game, each with its own options.
@@ -54,7 +67,91 @@ private slots:
             QVERIFY2(parsed.action == Action::Play, qPrintable(exec));
         }
     }
+
+    void playersLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("zh_CN") << Language::SimplifiedMandarin << u"用法：kobu [选项]\n数数游戏"_s << u"kobu: 未知的选项“-x”。\n用“kobu --help”查看选项。\n"_s;
+        QTest::newRow("zh_TW") << Language::TraditionalMandarin << u"用法：kobu [選項]\n數數遊戲"_s << u"kobu: 不認得的選項「-x」。\n"_s;
+        QTest::newRow("zh_HK") << Language::Cantonese << u"用法：kobu [選項]\n數數遊戲"_s << u"kobu: 唔識呢個選項「-x」。\n"_s;
+        QTest::newRow("en") << Language::English << u"Usage: kobu [options]\nA counting game"_s << u"kobu: Unknown option '-x'.\n"_s;
+    }
+
+    // The help and the complaints are in the player's language, Simplified Mandarin included.
+    void playersLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, help);
+        QFETCH(QString, complaint);
+        const Translation translation(language);
+        QVERIFY2(CommandLine::parse({"kobu", "-h"}).text.startsWith(help), qPrintable(CommandLine::parse({"kobu", "-h"}).text));
+        QVERIFY2(CommandLine::parse({"kobu", "-x"}).text.startsWith(complaint), qPrintable(CommandLine::parse({"kobu", "-x"}).text));
+    }
+
+    void screens_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<bool>("available");
+        const QString runtime = QDir::tempPath();
+        QTest::newRow("X11 desktop") << QStringList{} << QStringList{"DISPLAY=:0"} << true;
+        QTest::newRow("Wayland desktop") << QStringList{} << QStringList{"WAYLAND_DISPLAY=wayland-1"} << true;
+        QTest::newRow("nothing") << QStringList{} << QStringList{"DISPLAY="} << false;
+        QTest::newRow("off screen") << QStringList{} << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
+        QTest::newRow("-platform off screen") << QStringList{"-platform", "offscreen"} << QStringList{} << true;
+        QTest::newRow("-platform xcb over the variable") << QStringList{"-platform", "xcb"} << QStringList{"QT_QPA_PLATFORM=offscreen", "WAYLAND_DISPLAY=w"} << false;
+        QTest::newRow("X11 asked, none there") << QStringList{} << QStringList{"QT_QPA_PLATFORM=xcb:nomitshm", "WAYLAND_DISPLAY=w"} << false;
+        QTest::newRow("-display") << QStringList{"-display", ":1"} << QStringList{"QT_QPA_PLATFORM=xcb"} << true;
+        QTest::newRow("Wayland asked, no socket") << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_RUNTIME_DIR=" + runtime, "WAYLAND_DISPLAY=kobu-none"} << false;
+        QTest::newRow("Wayland socket") << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_RUNTIME_DIR=" + runtime, "WAYLAND_DISPLAY=."} << true;
+        QTest::newRow("a list, the second there") << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland;xcb", "DISPLAY=:0"} << true;
+    }
+
+    void screens()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(bool, available);
+        QProcessEnvironment variables;
+        for (const QString &variable : environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(Screens::available(CommandLine::parse(QStringList{"kobu"} + arguments), variables), available);
+    }
+
+    void withoutScreen_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // standard output, then standard error
+        QTest::newRow("zh_CN") << QStringList{} << u"zh_CN.UTF-8"_s << 1 << u"|kobu: 没有可以显示游戏的屏幕。\n"_s;
+        QTest::newRow("en_GB") << QStringList{} << u"en_GB.UTF-8"_s << 1 << u"|kobu: There is no screen to show the game on.\n"_s;
+        QTest::newRow("help") << QStringList{"--help"} << u"zh_CN.UTF-8"_s << 0 << u"用法：kobu [选项]"_s;
+        QTest::newRow("session restore") << QStringList{"-session", "1"} << u"zh_TW.UTF-8"_s << 1 << u"|kobu: 沒有可以顯示遊戲的螢幕。\n"_s;
+    }
+
+    // The real game with no display: one sentence and a plain failure, not Qt's abort.
+    void withoutScreen()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess game;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            environment.remove(QLatin1String(variable));
+        environment.insert(u"LANG"_s, locale);
+        game.setProcessEnvironment(environment);
+        game.start(QStringLiteral(KOBU_EXECUTABLE), arguments);
+        QVERIFY(game.waitForFinished(60000));
+        const QString said = QString::fromUtf8(game.readAllStandardOutput() + '|' + game.readAllStandardError());
+        QCOMPARE(std::pair(game.exitStatus(), game.exitCode()), std::pair(QProcess::NormalExit, exitCode));
+        QVERIFY2(said.startsWith(output) && (exitCode == 0 || said == output), qPrintable(said));
+    }
 };
 
-QTEST_APPLESS_MAIN(tst_CommandLine)
+QTEST_GUILESS_MAIN(tst_CommandLine)
 #include "tst_commandline.moc"

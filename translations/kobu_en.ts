@@ -4,44 +4,76 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A counting game: seat as many monkeys on the train as the number asks.</source>
-        <translation>A counting game: seat as many monkeys on the train as the number asks.</translation>
-    </message>
-    <message>
-        <source>Show this help and exit.</source>
-        <translation>Show this help and exit.</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>Show the version and exit.</translation>
-    </message>
-    <message>
-        <source>Start in full screen.</source>
-        <translation>Start in full screen.</translation>
-    </message>
-    <message>
-        <source>Speak and write in this language: %1.</source>
-        <translation>Speak and write in this language: %1.</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for the options.</source>
-        <translation>Try &apos;%1 --help&apos; for the options.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unexpected argument &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
-        <translation>Unknown language &apos;%1&apos;: choose one of %2.</translation>
-    </message>
-    <message>
         <source>打开家长园地（先回答一道大人的题）。</source>
         <translation>Open the parents&apos; corner (it asks an adult&apos;s question first).</translation>
     </message>
     <message>
         <source>打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。</source>
         <translation>Print each child&apos;s knower level from a CSV file of give-N trials done on paper (columns child, asked, given).</translation>
+    </message>
+    <message>
+        <source>用法：%1 [选项]</source>
+        <translation>Usage: %1 [options]</translation>
+    </message>
+    <message>
+        <source>数数游戏：数字是几，就让几只小猴坐上火车。</source>
+        <translation>A counting game: seat as many monkeys on the train as the number asks.</translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”。</source>
+        <translation>Unexpected argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>未知的选项“%1”。</source>
+        <translation>Unknown option &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>选项“%1”不带值。</source>
+        <translation>The option &apos;%1&apos; takes no value.</translation>
+    </message>
+    <message>
+        <source>选项“%1”后面少了%2。</source>
+        <translation>The option &apos;%1&apos; needs a %2 after it.</translation>
+    </message>
+    <message>
+        <source>显示这段说明后退出。</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>显示版本后退出。</source>
+        <translation>Show the version and exit.</translation>
+    </message>
+    <message>
+        <source>以全屏开始。</source>
+        <translation>Start in full screen.</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>用这种语言说和写：%1。</source>
+        <translation>Speak and write in this language: %1.</translation>
+    </message>
+    <message>
+        <source>不认识的语言“%1”：请从 %2 中选一种。</source>
+        <translation>Unknown language &apos;%1&apos;: choose one of %2.</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>用“%1 --help”查看选项。</source>
+        <translation>Try &apos;%1 --help&apos; for the options.</translation>
     </message>
 </context>
 <context>
@@ -348,6 +380,13 @@
     <message>
         <source>狮子</source>
         <translation>Lion</translation>
+    </message>
+</context>
+<context>
+    <name>Screens</name>
+    <message>
+        <source>没有可以显示游戏的屏幕。</source>
+        <translation>There is no screen to show the game on.</translation>
     </message>
 </context>
 </TS>

@@ -4,44 +4,76 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>A counting game: seat as many monkeys on the train as the number asks.</source>
-        <translation>數數遊戲：個數字係幾多，就叫幾多隻小猴仔坐上火車。</translation>
-    </message>
-    <message>
-        <source>Show this help and exit.</source>
-        <translation>顯示呢段說明，然後結束。</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>顯示版本，然後結束。</translation>
-    </message>
-    <message>
-        <source>Start in full screen.</source>
-        <translation>用全螢幕開始。</translation>
-    </message>
-    <message>
-        <source>Speak and write in this language: %1.</source>
-        <translation>用呢種語言講同寫：%1。</translation>
-    </message>
-    <message>
-        <source>Try &apos;%1 --help&apos; for the options.</source>
-        <translation>打「%1 --help」睇有咩選項。</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>多咗個參數「%1」。</translation>
-    </message>
-    <message>
-        <source>Unknown language &apos;%1&apos;: choose one of %2.</source>
-        <translation>唔識呢種語言「%1」：請喺 %2 揀一種。</translation>
-    </message>
-    <message>
         <source>打开家长园地（先回答一道大人的题）。</source>
         <translation>打開家長園地（先答一條大人嘅題目）。</translation>
     </message>
     <message>
         <source>打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。</source>
         <translation>印出紙本畀N測驗 CSV 檔案（child、asked、given 欄）入面每個小朋友嘅數字認知程度。</translation>
+    </message>
+    <message>
+        <source>用法：%1 [选项]</source>
+        <translation>用法：%1 [選項]</translation>
+    </message>
+    <message>
+        <source>数数游戏：数字是几，就让几只小猴坐上火车。</source>
+        <translation>數數遊戲：個數字係幾多，就叫幾多隻小猴仔坐上火車。</translation>
+    </message>
+    <message>
+        <source>选项：</source>
+        <translation>選項：</translation>
+    </message>
+    <message>
+        <source>多余的参数“%1”。</source>
+        <translation>多咗個參數「%1」。</translation>
+    </message>
+    <message>
+        <source>未知的选项“%1”。</source>
+        <translation>唔識呢個選項「%1」。</translation>
+    </message>
+    <message>
+        <source>选项“%1”不带值。</source>
+        <translation>選項「%1」唔使帶值。</translation>
+    </message>
+    <message>
+        <source>选项“%1”后面少了%2。</source>
+        <translation>選項「%1」後面少咗%2。</translation>
+    </message>
+    <message>
+        <source>显示这段说明后退出。</source>
+        <translation>顯示呢段說明，然後結束。</translation>
+    </message>
+    <message>
+        <source>显示版本后退出。</source>
+        <translation>顯示版本，然後結束。</translation>
+    </message>
+    <message>
+        <source>以全屏开始。</source>
+        <translation>用全螢幕開始。</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>代碼</translation>
+    </message>
+    <message>
+        <source>用这种语言说和写：%1。</source>
+        <translation>用呢種語言講同寫：%1。</translation>
+    </message>
+    <message>
+        <source>不认识的语言“%1”：请从 %2 中选一种。</source>
+        <translation>唔識呢種語言「%1」：請喺 %2 揀一種。</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>用“%1 --help”查看选项。</source>
+        <translation>打「%1 --help」睇有咩選項。</translation>
     </message>
 </context>
 <context>
@@ -348,6 +380,13 @@
     <message>
         <source>狮子</source>
         <translation>獅子</translation>
+    </message>
+</context>
+<context>
+    <name>Screens</name>
+    <message>
+        <source>没有可以显示游戏的屏幕。</source>
+        <translation>冇螢幕可以顯示個遊戲。</translation>
     </message>
 </context>
 </TS>
