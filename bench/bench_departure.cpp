@@ -8,7 +8,7 @@
 
 #include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
-#include "game/soundplayer.h"
+#include "sound/soundplayer.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,13 +1,14 @@
 // How quickly a sound starts, and what the player costs while the game waits.
 // Run with SDL_AUDIODRIVER=dummy or with the machine's own device.
 
-#include "game/soundplayer.h"
+#include "sound/soundplayer.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -41,6 +43,9 @@ constexpr int RecordingChannels = 2;
 constexpr double RecordingSeconds = 4.9;
 // It is decoded on a worker thread: the UI thread only looks at the file.
 constexpr double RecordingCallTargetMs = 1.0;
+// Leaving the game waits for the one recording being decoded, not the rest.
+constexpr int QueuedRecordings = 10;
+constexpr double LeavingTargetMs = 150.0;
 
 using Clock = std::chrono::steady_clock;
 
@@ -98,7 +103,7 @@ void reportDecoding(const SdlAudio &sdl, const SDL_AudioSpec &device)
         std::vector<double> times;
         for (int round = 0; round < DecodeRounds; ++round) {
             const Clock::time_point start = Clock::now();
-            if (!SoundPlayer::decode(sdl, wav, device))
+            if (!DecodedSound::decode(sdl, wav, device))
                 std::printf("  sound %d does not decode\n", id);
             times.push_back(millisecondsSince(start));
         }
@@ -149,17 +154,17 @@ void reportStartLatency(SoundPlayer &player, const SdlAudio &sdl, const SDL_Audi
     std::vector<double> firstStarts;
     std::vector<double> cutOffStarts;
     std::vector<double> silenceStarts;
-    const std::size_t longSize = SoundPlayer::decode(sdl, embedded(LongSound), device)->bytes.size();
+    const std::size_t longSize = DecodedSound::decode(sdl, embedded(LongSound), device)->bytes.size();
     if (const std::optional<double> latency = startLatency(player, LongSound, longSize, callTimes))
         firstStarts.push_back(*latency);
     for (int play = 0; play < Plays; ++play) {
         const int id = FirstSound + play % (ShortSound - FirstSound + 1);
-        const std::size_t fullSize = SoundPlayer::decode(sdl, embedded(id), device)->bytes.size();
+        const std::size_t fullSize = DecodedSound::decode(sdl, embedded(id), device)->bytes.size();
         if (const std::optional<double> latency = startLatency(player, id, fullSize, callTimes))
             cutOffStarts.push_back(*latency);
         runEventLoopFor(play * 7 % 60);
     }
-    const std::size_t shortSize = SoundPlayer::decode(sdl, embedded(ShortSound), device)->bytes.size();
+    const std::size_t shortSize = DecodedSound::decode(sdl, embedded(ShortSound), device)->bytes.size();
     for (int play = 0; play < SilentStarts; ++play) {
         while (player.isDeviceOpen())
             runEventLoopFor(10);
@@ -237,19 +242,28 @@ QByteArray largestRecording()
     return wav;
 }
 
-// A recording is read and decoded on the UI thread when its number is
-// first heard.
+// Writes the largest recording the game takes as the numbers 1 to count.
+bool writeRecordings(const QString &folder, int count)
+{
+    const QByteArray wav = largestRecording();
+    for (int number = 1; number <= count; ++number) {
+        QFile file(QDir(folder).filePath(QStringLiteral("%1.wav").arg(number)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(wav) != wav.size()) {
+            std::printf("cannot write a recording\n");
+            return false;
+        }
+    }
+    return true;
+}
+
+// A recording is decoded on a worker thread when its number is first heard.
 void reportRecording()
 {
     QTemporaryDir folder;
-    QFile file(QDir(folder.path()).filePath(QStringLiteral("voice/1.wav")));
-    if (!QDir(folder.path()).mkpath(QStringLiteral("voice")) || !file.open(QIODevice::WriteOnly)
-        || file.write(largestRecording()) <= 0) {
-        std::printf("cannot write a recording\n");
+    if (!writeRecordings(folder.path(), 1))
         return;
-    }
-    file.close();
-    SoundPlayer player(SoundLibrary(QStringLiteral(":/wav/"), {QDir(folder.path()).filePath(QStringLiteral("voice"))}));
+    const QFileInfo file(QDir(folder.path()).filePath(QStringLiteral("1.wav")));
+    SoundPlayer player(SoundLibrary(QStringLiteral(":/wav/"), {folder.path()}));
     player.deviceSpec();
     const Clock::time_point start = Clock::now();
     player.play(FirstSound);
@@ -260,6 +274,22 @@ void reportRecording()
                 file.size(), call, millisecondsSince(start));
     verdict(player.pendingBytes() > 0 && call <= RecordingCallTargetMs, "largest recording, play() call", call,
             "<=", RecordingCallTargetMs);
+}
+
+// The game is left just after its output started, with every number's
+// recording still waiting to be decoded.
+void reportLeaving()
+{
+    QTemporaryDir folder;
+    if (!writeRecordings(folder.path(), QueuedRecordings))
+        return;
+    auto player = std::make_unique<SoundPlayer>(SoundLibrary(QStringLiteral(":/wav/"), {folder.path()}));
+    player->deviceSpec();
+    const Clock::time_point start = Clock::now();
+    player.reset();
+    const double leaving = millisecondsSince(start);
+    std::printf("player gone with %d recordings queued: %7.3f ms\n", QueuedRecordings, leaving);
+    verdict(leaving <= LeavingTargetMs, "leaving, recordings queued", leaving, "<=", LeavingTargetMs);
 }
 
 } // namespace
@@ -294,5 +324,6 @@ int main(int argc, char **argv)
     reportEndOfSoundStall(player);
     reportCpu(player);
     reportRecording();
+    reportLeaving();
     return 0;
 }

@@ -2,7 +2,7 @@
 #include "commandline.h"
 #include "game/bitmaps.h"
 #include "game/gamewindow.h"
-#include "game/soundplayer.h"
+#include "sound/soundplayer.h"
 #include "language/translation.h"
 #include "progress/knowerlevelsfile.h"
 #include "screens.h"

@@ -2,7 +2,7 @@
 
 #include "game/gamehost.h"
 #include "game/gamerules.h"
-#include "game/soundsink.h"
+#include "sound/soundsink.h"
 #include <QList>
 
 // Stand-ins for the sound player and the other windows: they only remember.

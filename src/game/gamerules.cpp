@@ -1,7 +1,7 @@
 #include "game/gamerules.h"
 
 #include "game/gamehost.h"
-#include "game/soundsink.h"
+#include "sound/soundsink.h"
 
 GameRules::GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed)
     : m_sound(sound)

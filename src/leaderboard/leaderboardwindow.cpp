@@ -1,7 +1,7 @@
 #include "leaderboard/leaderboardwindow.h"
 
 #include "widgets/chinesefont.h"
-#include "game/soundsink.h"
+#include "sound/soundsink.h"
 #include "leaderboard/rankingstore.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "game/soundlibrary.h"
+#include "sound/soundlibrary.h"
 
 #include <QDir>
 #include <QFile>

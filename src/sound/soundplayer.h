@@ -1,0 +1,76 @@
+#pragma once
+
+#include "sound/audiodevice.h"
+#include "sound/backgroundqueue.h"
+#include "sound/decodedsound.h"
+#include "sound/sdlaudio.h"
+#include "sound/soundlibrary.h"
+#include "sound/soundsink.h"
+
+#include <QTimer>
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <stop_token>
+#include <vector>
+
+// The game's only sound output: one sound at a time, a new one cuts off the
+// old, and every failure (no device, a bad or missing sound) is silence.
+// A parent's recordings are decoded on a worker thread: a number asked for
+// before its recording is ready starts when it is, unless another sound has
+// been asked for meanwhile.
+class SoundPlayer : public SoundSink
+{
+public:
+    explicit SoundPlayer(SoundLibrary library = {});
+    SoundPlayer(const SoundPlayer &) = delete;
+    SoundPlayer &operator=(const SoundPlayer &) = delete;
+
+    void play(int id) override;
+
+    // The device is open while a sound plays and for a while after.
+    bool isDeviceOpen() const { return m_device.has_value(); }
+    // What of the current sound the device has not taken yet.
+    std::size_t pendingBytes() const;
+    // The whole length of the sound last handed to the device, heard or not.
+    int startedSoundMs() const { return m_startedSoundMs; }
+    // Whether a recording is still being decoded.
+    bool isDecoding() const { return !m_decoding.empty(); }
+    // Empty without a device; starts the output if no sound has done so.
+    std::optional<SDL_AudioSpec> deviceSpec();
+
+private:
+    // SDL's audio and the device's own format. Set up by the first sound:
+    // a game that is only looked at starts faster and smaller without it.
+    struct Output
+    {
+        std::shared_ptr<const SdlAudio> sdl;
+        std::optional<SDL_AudioSpec> format; // empty means silence
+    };
+
+    const Output &output();
+    void start(const std::optional<DecodedSound> &decoded);
+    const std::optional<DecodedSound> &sound(int id);
+    // The first of the sources that can be played.
+    static std::optional<DecodedSound> loadFirst(const Output &output, const std::vector<SoundLibrary::Source> &sources,
+                                                 std::stop_token stop = {});
+    void decodeInBackground(int id);
+    void finishDecoding(int id, std::optional<DecodedSound> decoded);
+    bool ensureDeviceOpen();
+    void closeWhenDrained();
+
+    std::optional<Output> m_output;
+    std::optional<AudioDevice> m_device;
+    const SoundLibrary m_library;
+    // Decoded at first play; a sound that cannot be decoded stays empty.
+    std::map<int, std::optional<DecodedSound>> m_sounds;
+    std::set<int> m_decoding;
+    std::optional<int> m_waitingFor; // asked for, its recording still decoding
+    int m_startedSoundMs = 0;
+    QTimer m_endOfSound;
+    // Its replies reach the player only while both live.
+    BackgroundQueue m_decoder;
+};
