@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # run time it cannot see: the window system plugins, SDL (loaded at the first
 # sound) and a font that has the Chinese characters.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-2.0-0, fonts-wqy-zenhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libsdl2-2.0-0, fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The package takes everything `cmake --install` installs except the

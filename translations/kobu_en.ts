@@ -165,6 +165,36 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>小朋友</source>
+        <translation>Child</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDatabase</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>%1 不是普通文件</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>无法写入历史文件</source>
+        <translation>Cannot write the history file</translation>
+    </message>
+    <message>
+        <source>历史文件来自较新版本的游戏，只读不写</source>
+        <translation>The history file comes from a newer version of the game: it is read, never written</translation>
+    </message>
+    <message>
+        <source>无法把损坏的历史文件移到一边</source>
+        <translation>Cannot set the damaged history file aside</translation>
+    </message>
+</context>
+<context>
     <name>KnowerLevelsReader</name>
     <message>
         <source>缺少“%1”列</source>

@@ -165,6 +165,36 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>小朋友</source>
+        <translation>小朋友</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDatabase</name>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>無法建立資料夾 %1</translation>
+    </message>
+    <message>
+        <source>%1 不是普通文件</source>
+        <translation>%1 不是一般檔案</translation>
+    </message>
+    <message>
+        <source>无法写入历史文件</source>
+        <translation>無法寫入歷史檔案</translation>
+    </message>
+    <message>
+        <source>历史文件来自较新版本的游戏，只读不写</source>
+        <translation>歷史檔案來自較新版本的遊戲，只讀不寫</translation>
+    </message>
+    <message>
+        <source>无法把损坏的历史文件移到一边</source>
+        <translation>無法把損壞的歷史檔案移到一旁</translation>
+    </message>
+</context>
+<context>
     <name>KnowerLevelsReader</name>
     <message>
         <source>缺少“%1”列</source>

@@ -1,6 +1,6 @@
 #include "leaderboard/rankingstore.h"
 
-#include "appinfo.h"
+#include "datafolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +9,6 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QThread>
 
 #include <utility>
@@ -32,36 +30,17 @@ constexpr int MaxLockPauseMs = 20;
 constexpr int ReadAttempts = 5;
 constexpr unsigned long ReadRetryPauseMs = 10;
 
-// The same test a rewrite faces: can a new file be made in this folder?
-bool canCreateFilesIn(const QString &folder)
-{
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("kobu.XXXXXX")));
-    return probe.open();
-}
-
 // Only a regular file: opening a pipe that stands there would block.
 bool openForReading(QFile &file)
 {
     return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
 }
 
-// An installed program's folder belongs to the system and to every player
-// at once; a program run from where it was built or unpacked has no desktop
-// entry beside it.
-bool isInstalledIn(const QString &folder)
-{
-    return QFileInfo::exists(folder + QLatin1String(AppInfo::InstalledDesktopEntry));
-}
-
 } // namespace
 
 QString RankingStore::resolvePath(const QString &programFolder, std::int16_t grade)
 {
-    const QString besideExecutable = programFolder + Ranking::fileName(grade);
-    if (!isInstalledIn(programFolder) && (QFileInfo::exists(besideExecutable) || canCreateFilesIn(programFolder)))
-        return besideExecutable;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/')
-        + Ranking::fileName(grade);
+    return gameDataFolder(programFolder) + Ranking::fileName(grade);
 }
 
 RankingStore::RankingStore(QString path, std::chrono::milliseconds lockWait)

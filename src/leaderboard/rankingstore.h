@@ -34,9 +34,7 @@ public:
         RankingTable table; // the file as it was found, without the new entry
     };
 
-    // The ranking file beside the executable (programFolder ends with a separator);
-    // the player's own data folder instead for an installed game, and when
-    // the executable's folder cannot be written and holds no ranking file.
+    // The ranking file in the game's data folder (see gameDataFolder).
     static QString resolvePath(const QString &programFolder, std::int16_t grade);
 
     explicit RankingStore(QString path, std::chrono::milliseconds lockWait = LockWait);

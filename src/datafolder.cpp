@@ -1,0 +1,40 @@
+#include "datafolder.h"
+
+#include "appinfo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+// The same test a rewrite faces: can a new file be made in this folder?
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("kobu.XXXXXX")));
+    return probe.open();
+}
+
+// The ranking files of every grade, and the history.
+bool holdsGameFiles(const QString &folder)
+{
+    return !QDir(folder).entryList({QStringLiteral("kobu*.tmp"), QStringLiteral("history.sqlite")}, QDir::Files).isEmpty();
+}
+
+// An installed program's folder belongs to the system and to every player
+// at once; a program run from where it was built or unpacked has no desktop
+// entry beside it.
+bool isInstalledIn(const QString &folder)
+{
+    return QFileInfo::exists(folder + QLatin1String(AppInfo::InstalledDesktopEntry));
+}
+
+} // namespace
+
+QString gameDataFolder(const QString &programFolder)
+{
+    if (!isInstalledIn(programFolder) && (holdsGameFiles(programFolder) || canCreateFilesIn(programFolder)))
+        return programFolder;
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+}
