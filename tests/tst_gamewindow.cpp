@@ -16,7 +16,7 @@
 
 namespace {
 
-const QPointF MonkeyGroup(616 + 25, 40 + 21), TrainFront(GameRules::TrainHome + 400, 253 + 40);
+const QPointF MonkeyGroup(616 + 25, 40 + 21), TrainFront(GameRules::TrainHome + 400, 253 + 40), Start(624 + 25, 152 + 17);
 
 enum StormAction { ClickAnywhere, Key, PlayRight, PasteName, CloseWindow, Wait };
 // Mostly waiting, so that departures run to their end; playing right often enough that names rank.
@@ -179,9 +179,58 @@ private slots:
         start();
         for (int miss = 0; miss < GameRules::Lives; ++miss)
             ::click(box("train"), {450, 40}); // empty: always wrong
-        QVERIFY(!m_window->isEnabled() && !m_window->close());
+        QVERIFY(!m_window->close());
         topWindow()->close();
-        QVERIFY(m_window->isEnabled() && m_window->close());
+        QVERIFY(m_window->close());
+    }
+
+    // Help and the leaderboard are window-modal dialogs over the game, at its scale and centred on it, in the window
+    // and in full screen. Esc closes them unless a name is asked; closing gives the game back.
+    void dialogsOverTheGame_data()
+    {
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<bool>("nameAsked");
+        QTest::newRow("help") << true << false << false;
+        QTest::newRow("help, full screen") << true << true << false;
+        QTest::newRow("leaderboard, full screen") << false << true << false;
+        QTest::newRow("leaderboard asking a name") << false << false << true;
+    }
+    void dialogsOverTheGame()
+    {
+        QFETCH(bool, help);
+        QFETCH(bool, fullScreen);
+        QFETCH(bool, nameAsked);
+        QFile ranking(m_programFolder.filePath(QStringLiteral("kobu1.tmp")));
+        QVERIFY(nameAsked ? !ranking.exists() || ranking.remove()
+                          : ranking.open(QIODevice::WriteOnly) && ranking.write(QByteArray("A,100\r\n").repeated(10)));
+        ranking.close();
+        start();
+        if (fullScreen) {
+            m_window->setFullScreen(true);
+            QTRY_VERIFY(m_window->factor() > 1);
+        }
+        for (int miss = 0; miss < (help ? 0 : GameRules::Lives); ++miss)
+            ::click(m_window.get(), inWindow(TrainFront));
+        if (help)
+            click("helpButton");
+        QWidget *dialog = topWindow();
+        QVERIFY(dialog != m_window.get());
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        QCOMPARE(dialog->windowHandle()->transientParent(), m_window->windowHandle());
+        const QSize design = help ? QSize(331, 239) : QSize(358, 319);
+        QCOMPARE(dialog->size(), QSize(qRound(design.width() * m_window->factor()), qRound(design.height() * m_window->factor())));
+        QVERIFY((QRectF(dialog->geometry()).center() - QRectF(m_window->geometry()).center()).manhattanLength() <= 1);
+        // Through the window system, as the player's clicks come.
+        const auto clickStart = [this] { QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, inWindow(Start).toPoint()); };
+        clickStart();
+        QVERIFY(!rules().playing());
+        QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+        QCOMPARE(dialog->isVisible(), nameAsked);
+        dialog->close();
+        clickStart();
+        QVERIFY(rules().playing());
+        QVERIFY(!ranking.exists() || ranking.remove());
     }
 
     // KOBU_STORM_EVENTS sets the events per seed: a few thousand by default, many more for a long run.
@@ -229,7 +278,7 @@ private:
         QVERIFY(r.boarded() >= 0 && r.boarded() <= 10 && r.askedNumber() >= 1 && r.askedNumber() <= 10);
         QVERIFY(r.score() % 10 == 0 && (r.trainLeft() != GameRules::TrainHome || r.paintedSeats() == r.boarded()));
         QCOMPARE(timer("departureTimer")->isActive(), r.timerEnabled());
-        QVERIFY2(m_window->isEnabled() == (topWindow() == m_window.get()), "disabled with nothing over it");
+        QVERIFY2((QApplication::activeModalWidget() == nullptr) == (topWindow() == m_window.get()), "open, not modal");
         QFile ranking(m_programFolder.filePath(QStringLiteral("kobu1.tmp")));
         QVERIFY(!ranking.open(QIODevice::ReadOnly) || isWholeRankingFile(ranking.readAll()));
     }

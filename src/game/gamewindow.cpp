@@ -119,8 +119,6 @@ GameWindow::GameWindow(SoundSink &sound, QString programFolder, std::uint32_t se
     loadAtStart(bitmaps);
 }
 
-GameWindow::~GameWindow() = default;
-
 void GameWindow::buildControls()
 {
     setObjectName(QStringLiteral("gameWindow"));
@@ -347,7 +345,7 @@ void GameWindow::closeEvent(QCloseEvent *event)
 {
     // While the leaderboard or help is open the game waits for it: a
     // finished game's name must not be lost by closing the game under it.
-    if (!isEnabled())
+    if (dialogOpen())
         event->ignore();
     else
         QWidget::closeEvent(event);
@@ -406,18 +404,28 @@ void GameWindow::setDepartureTimer(bool running)
 void GameWindow::showLeaderboard(std::int16_t grade, std::int32_t score)
 {
     if (!m_leaderboard)
-        m_leaderboard = std::make_unique<LeaderboardWindow>(*this, m_sound, m_programFolder);
+        m_leaderboard = new LeaderboardWindow(*this, m_sound, m_programFolder);
     m_leaderboard->setFinishedGame(grade, score);
-    m_leaderboard->setFactor(m_factor);
-    m_leaderboard->show();
+    openDialog(*m_leaderboard);
 }
 
 void GameWindow::showHelp()
 {
     if (!m_help)
-        m_help = std::make_unique<HelpWindow>(*this);
-    m_help->setFactor(m_factor);
-    m_help->show();
+        m_help = new HelpWindow(*this);
+    openDialog(*m_help);
+}
+
+void GameWindow::openDialog(SecondaryWindow &dialog)
+{
+    dialog.setFactor(m_factor);
+    dialog.show();
+}
+
+bool GameWindow::dialogOpen() const
+{
+    const QList<QDialog *> dialogs = findChildren<QDialog *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(dialogs.begin(), dialogs.end(), [](const QDialog *dialog) { return dialog->isVisible(); });
 }
 
 void GameWindow::openParentsCorner()

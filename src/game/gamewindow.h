@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -22,6 +21,7 @@ class ParentsCorner;
 class PictureBox;
 class QLabel;
 class QTimer;
+class SecondaryWindow;
 class SoundSink;
 
 // The game window: lays out the scene and the buttons, forwards clicks, keys
@@ -34,7 +34,6 @@ public:
     // programFolder is the executable's folder, ending with a separator: the
     // ranking file lives there unless the game is installed.
     GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps);
-    ~GameWindow() override;
 
     const GameRules &rules() const { return m_rules; }
     const QString &programFolder() const { return m_programFolder; }
@@ -77,6 +76,8 @@ private:
     void showLeaderboard(std::int16_t grade, std::int32_t score) override;
     void showHelp() override;
     void showParentsCorner() override;
+    void openDialog(SecondaryWindow &dialog);
+    bool dialogOpen() const;
 
     SoundSink &m_sound;
     GameRules m_rules;
@@ -111,8 +112,9 @@ private:
     QImage m_detailedMonkeyPicture;
 
     int m_seatsShown = 0;
-    std::unique_ptr<LeaderboardWindow> m_leaderboard;
-    std::unique_ptr<HelpWindow> m_help;
+    // Made at their first opening; owned as the game window's children.
+    LeaderboardWindow *m_leaderboard = nullptr;
+    HelpWindow *m_help = nullptr;
     AdultDoor m_adultDoor;
     DoorDialog *m_doorDialog = nullptr;
     ParentsCorner *m_parentsCorner = nullptr;

@@ -7,21 +7,10 @@ namespace {
 const QSize ClientSize(331, 239);
 const QRect TextRect(16, 16, 297, 201);
 
-// The window opens at the same place on the screen wherever the game
-// window stands; the place is kept in twips, 15 to the pixel.
-constexpr int TwipsPerPixel = 15;
-constexpr int LeftTwips = 2200;
-constexpr int TopTwips = 2000;
-
 // A language whose help takes more room than the design's Chinese is set
 // smaller, but never below this many points.
 constexpr qreal SmallestPointSize = 6;
 constexpr qreal PointSizeStep = 0.5;
-
-constexpr int pixels(int twips)
-{
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
 
 } // namespace
 
@@ -50,7 +39,6 @@ QString HelpWindow::helpText()
 
 void HelpWindow::load()
 {
-    move(pixels(LeftTwips), pixels(TopTwips));
     m_text->setText(helpText());
     fitText();
 }

@@ -84,6 +84,9 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     m_confirmButton = new QPushButton(tr("确认"), this);
     m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
     m_confirmButton->setGeometry(ConfirmRect);
+    // Enter in the name box confirms once, by itself; as the dialog's
+    // default button it would confirm a second time.
+    m_confirmButton->setAutoDefault(false);
 
     connect(m_nameBox, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
     connect(m_confirmButton, &QPushButton::clicked, this, &LeaderboardWindow::confirm);

@@ -28,6 +28,8 @@ public:
 
 protected:
     void load() override;
+    // A name is asked for only once: Esc must not lose it, the close box may.
+    bool closesOnEscape() const override { return m_rankPos == Ranking::NotRanked; }
 
 private:
     struct Row

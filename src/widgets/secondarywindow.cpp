@@ -1,37 +1,50 @@
 #include "widgets/secondarywindow.h"
 
-#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPalette>
-#include <QWindow>
+#include <QRect>
 
 SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName, const QString &caption,
                                  QSize clientSize)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint)
-    , m_gameWindow(gameWindow)
+    : QDialog(&gameWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                               | Qt::MSWindowsFixedSizeDialogHint)
     , m_designSize(clientSize)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
+    setWindowModality(Qt::WindowModal);
     setFixedSize(clientSize);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
+    // Without a window manager nobody else hands the keyboard back, and
+    // space and Enter would go nowhere until the child clicks the game.
+    connect(this, &QDialog::finished, &gameWindow, [&gameWindow] { gameWindow.activateWindow(); });
+    gameWindow.installEventFilter(this);
+}
+
+bool SecondaryWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click on the game makes the window manager give it the keyboard,
+    // where every key is blocked while this is open: Esc would do nothing.
+    if (watched == parentWidget() && event->type() == QEvent::WindowActivate && isVisible())
+        activateWindow();
+    return QDialog::eventFilter(watched, event);
 }
 
 void SecondaryWindow::setVisible(bool visible)
 {
     // A show while already open must not load the window a second time.
     if (visible && !isVisible()) {
-        m_gameWindow.setEnabled(false);
-        stayAboveGameWindow();
         load();
-        // Over a full-screen game, where the child looks.
-        if (m_gameWindow.isFullScreen())
-            move(m_gameWindow.geometry().center() - rect().center());
+        // The inside centred on the game's inside, in a window or on the
+        // whole screen; the window manager adds its frame around it.
+        QRect centred(QPoint(), size());
+        centred.moveCenter(parentWidget()->geometry().center());
+        setGeometry(centred);
     }
-    QWidget::setVisible(visible);
+    QDialog::setVisible(visible);
 }
 
 void SecondaryWindow::setFactor(qreal factor)
@@ -44,20 +57,9 @@ void SecondaryWindow::setFactor(qreal factor)
     setFixedSize(scaledRect(QRectF(QPointF(), m_designSize), factor).size());
 }
 
-void SecondaryWindow::closeEvent(QCloseEvent *event)
+void SecondaryWindow::keyPressEvent(QKeyEvent *event)
 {
-    m_gameWindow.setEnabled(true);
-    // Without a window manager nobody else hands the keyboard back, and
-    // space and Enter would go nowhere until the child clicks the game.
-    m_gameWindow.activateWindow();
-    event->accept();
-}
-
-void SecondaryWindow::stayAboveGameWindow()
-{
-    QWindow *const owner = m_gameWindow.windowHandle();
-    if (!owner)
+    if (event->key() == Qt::Key_Escape && !closesOnEscape())
         return;
-    create();
-    windowHandle()->setTransientParent(owner);
+    QDialog::keyPressEvent(event);
 }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QDialog>
 #include <QSize>
 #include <QString>
-#include <QWidget>
 
 #include "widgets/designscale.h"
 
-// A fixed-size white window that the game window hands its input to: the
-// game window is disabled from each showing until the window is closed.
-// Not a Qt child of the game window, since disabling a widget would
-// disable its child windows too.
-class SecondaryWindow : public QWidget
+// A fixed-size white dialog over the game window: window-modal, so the game
+// takes no input while it is open and gets it back when it closes, and
+// transient for the game window, so it can never hide behind it. Each
+// showing opens it centred over the game window at the scale it was given.
+class SecondaryWindow : public QDialog
 {
 public:
     void setVisible(bool visible) override;
@@ -21,15 +21,15 @@ public:
 protected:
     SecondaryWindow(QWidget &gameWindow, const QString &objectName, const QString &caption, QSize clientSize);
 
-    // Reloads the window for a showing; the game window is already disabled.
+    // Reloads the window for a showing.
     virtual void load() = 0;
+    // Esc closes the window unless it waits for something only it can take.
+    virtual bool closesOnEscape() const { return true; }
 
-    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void stayAboveGameWindow();
-
-    QWidget &m_gameWindow;
     const QSize m_designSize;
     DesignScaler m_scaler;
 };
