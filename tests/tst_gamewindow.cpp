@@ -233,6 +233,31 @@ private slots:
         QVERIFY(!ranking.exists() || ranking.remove());
     }
 
+    // After a train has gone and come home, the scene is as it was, pixel for pixel, also at a fractional
+    // device pixel ratio (ctest runs this once more under QT_SCALE_FACTOR=1.25).
+    void departureLeavesNoTrace()
+    {
+        start();
+        timer("departureTimer")->setInterval(20);
+        // The scene as the screen shows it, without the number, which the next question changes.
+        const auto scene = [this] {
+            QImage shown = m_window->screen()->grabWindow(m_window->winId()).toImage();
+            const qreal scale = qreal(shown.width()) / m_window->width();
+            const auto onScreen = [this, scale](QRectF design) {
+                return QRectF(inWindow(design.topLeft()) * scale, design.size() * m_window->factor() * scale).toAlignedRect();
+            };
+            QPainter(&shown).fillRect(onScreen({16, 16, 97, 129}), Qt::black);
+            return shown.copy(onScreen({0, 0, 601, 438}));
+        };
+        QTest::qWait(100);
+        const QImage before = scene();
+        click("monkeyGroup", rules().askedNumber());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(rules().state() == GameRules::State::Asking, 10000);
+        QTest::qWait(100);
+        QCOMPARE(scene(), before);
+    }
+
     // KOBU_STORM_EVENTS sets the events per seed: a few thousand by default, many more for a long run.
     void stormKeepsEveryInvariant()
     {

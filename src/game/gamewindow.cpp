@@ -23,7 +23,6 @@
 namespace {
 
 // The window as designed, in pixels.
-constexpr QSize ClientSize(694, 438);
 constexpr QPoint ScreenPlace(53, 53);
 const QColor Navy(0, 0, 128);
 const QColor NumberRed(255, 0, 0);
@@ -132,7 +131,7 @@ void GameWindow::buildControls()
     setAutoFillBackground(true);
     m_stage = new QWidget(this);
     m_stage->setObjectName(QStringLiteral("stage"));
-    m_stage->setGeometry(QRect(QPoint(), ClientSize));
+    m_stage->setGeometry(QRect(QPoint(), StageLayout::DesignSize));
 
     // In the designed order, so that later controls lie on top.
     m_soundButton = makePictureBox(m_stage, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
@@ -194,7 +193,7 @@ void GameWindow::loadAtStart(const Bitmaps &bitmaps)
 {
     // The program's folder and the rules come with construction; from here
     // on a step that fails is skipped and start-up goes on.
-    setFixedSize(ClientSize);
+    setFixedSize(StageLayout::DesignSize);
     move(ScreenPlace);
     m_windowPlace = ScreenPlace;
     assignPictures(bitmaps);
@@ -275,7 +274,7 @@ void GameWindow::setFullScreen(bool on)
         showFullScreen();
     } else {
         showNormal();
-        setFixedSize(ClientSize);
+        setFixedSize(StageLayout::DesignSize);
         move(m_windowPlace);
     }
 }
@@ -294,22 +293,19 @@ void GameWindow::showEvent(QShowEvent *event)
     layOutStage();
 }
 
-// The whole design, as large as it fits, in the middle; navy around it.
+// The whole design, as large as it fits, in the middle; bars around it.
 void GameWindow::layOutStage()
 {
-    m_factor = std::min(qreal(width()) / ClientSize.width(), qreal(height()) / ClientSize.height());
-    const QSize stageSize = scaledRect(QRectF(QPointF(), ClientSize), m_factor).size();
-    m_stage->setGeometry(QRect(QPoint((width() - stageSize.width()) / 2, (height() - stageSize.height()) / 2),
-                               stageSize));
+    const StageLayout layout(size(), devicePixelRatioF());
+    m_stage->setGeometry(layout.stageRect());
     for (PictureBox *box : m_stage->findChildren<PictureBox *>())
-        box->setFactor(m_factor);
-    m_labelScaler.setFactor(m_factor);
+        box->setFactor(layout.factor());
+    m_labelScaler.setFactor(layout.factor());
     // Shown pictures are made once for their size: a new size needs them again.
-    const qreal screenScale = m_factor * devicePixelRatioF();
-    if (screenScale != m_screenScale) {
-        m_screenScale = screenScale;
-        useDetailedPictures(pictureScaleFor(screenScale));
-    }
+    const bool newScreenScale = layout.screenScale() != m_layout.screenScale();
+    m_layout = layout;
+    if (newScreenScale)
+        useDetailedPictures(layout.pictureScale());
 }
 
 void GameWindow::useDetailedPictures(int scale)
@@ -418,7 +414,7 @@ void GameWindow::showHelp()
 
 void GameWindow::openDialog(SecondaryWindow &dialog)
 {
-    dialog.setFactor(m_factor);
+    dialog.setFactor(m_layout.factor());
     dialog.show();
 }
 

@@ -3,6 +3,7 @@
 #include "game/bitmaps.h"
 #include "game/gamehost.h"
 #include "game/gamerules.h"
+#include "game/stagelayout.h"
 #include "game/tickglide.h"
 #include "parents/adultdoor.h"
 #include "widgets/designscale.h"
@@ -42,7 +43,7 @@ public:
     // window comes back at its designed size and its place.
     void setFullScreen(bool on);
     // Screen pixels to a design pixel: 1 in the window.
-    qreal factor() const { return m_factor; }
+    qreal factor() const { return m_layout.factor(); }
 
     // Abandons the game, as help does, and asks the adult's question.
     void openParentsCorner();
@@ -85,11 +86,9 @@ private:
 
     // Holds every control at the design's size times the factor, centred.
     QWidget *m_stage = nullptr;
-    qreal m_factor = 1;
+    StageLayout m_layout{StageLayout::DesignSize, 1};
     DesignScaler m_labelScaler;
     QPoint m_windowPlace;
-    // Screen pixels to a design pixel, the window's device pixels included.
-    qreal m_screenScale = 1;
 
     PictureBox *m_soundButton = nullptr;
     PictureBox *m_scene = nullptr;

@@ -67,6 +67,11 @@ void PictureBox::setDesignGeometry(const QRectF &rect)
 void PictureBox::setLeft(qreal left)
 {
     m_designRect.moveLeft(left);
+    // At a fractional device pixel ratio the shifted pixels and the strip
+    // drawn again miss each other by a pixel, which stays behind as a line
+    // on the scene: there the box and what it uncovers are drawn afresh.
+    const qreal ratio = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent, m_autoSize && ratio == std::floor(ratio));
     // Moved, not laid out again: with both edges rounded the width would
     // change by a pixel now and then, and the whole picture be scaled anew.
     move(int(std::lround(left * m_factor)), y());
