@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("lone CR") << "a\rb" << "1:a; 2:b" << 0;
         QTest::newRow("byte order mark") << "\ufeffchild,x\n" << "1:child|x" << 0;
         QTest::newRow("empty fields") << ",a,\n" << "1:|a|" << 0;
+        QTest::newRow("comma at the end") << "a," << "1:a|" << 0;
         QTest::newRow("blank lines") << "a\n\n\r\nb\n" << "1:a; 4:b" << 0;
         QTest::newRow("quoted comma") << "\"a,b\",c" << "1:a,b|c" << 0;
         QTest::newRow("doubled quotes") << "\"say \"\"hi\"\"\",\"\"" << "1:say \"hi\"|" << 0;
@@ -67,6 +68,9 @@ private slots:
         CsvReader reader(text);
         QCOMPARE(reader.next()->fields, QStringList({value, QStringLiteral("x")}));
         QCOMPARE(reader.next()->fields, QStringList{QStringLiteral("y")});
+        // Alone in its record, the value still makes a record.
+        CsvReader alone(csvRecord({value}));
+        QCOMPARE(alone.next()->fields, QStringList{value});
     }
 
     void decoding_data()

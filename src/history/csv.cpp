@@ -40,7 +40,8 @@ std::optional<CsvRecord> CsvReader::next()
     CsvRecord record;
     record.line = m_line;
     for (;;) {
-        if (m_text[m_position] == Quote) {
+        // A comma at the very end leaves an empty last field.
+        if (m_position < m_text.size() && m_text[m_position] == Quote) {
             std::optional<QString> field = quotedField();
             if (!field) {
                 fail(tr("引号没有结束"), record.line);
@@ -94,7 +95,8 @@ QString CsvReader::plainField()
 {
     const qsizetype start = m_position;
     while (m_position < m_text.size() && m_text[m_position] != Comma && !isLineBreak(m_text[m_position])) {
-        if (m_text[m_position] == Quote) {
+        // A comma at the very end leaves an empty last field.
+        if (m_position < m_text.size() && m_text[m_position] == Quote) {
             fail(tr("没有用引号括起来的字段里有引号"), m_line);
             return {};
         }
@@ -159,6 +161,9 @@ QString csvField(const QString &value)
 
 QString csvRecord(const QStringList &fields)
 {
+    // Bare, a lone empty field would be a blank line, which holds no record.
+    if (fields.size() == 1 && fields.front().isEmpty())
+        return QStringLiteral("\"\"\r\n");
     QStringList quoted;
     quoted.reserve(fields.size());
     for (const QString &field : fields)

@@ -99,7 +99,6 @@ def panda(c):
     c.ellipse(8.5, 12, 39.5, 41, fur)
     for side in (-1, 1):
         tilted_ellipse(c, 24 + side * 6.6, 25.2, 3.8, 5.0, side * -30, black)
-    for side in (-1, 1):
         c.circle(24 + side * 6.4, 24.6, 2.6, WHITE)
     eyes(c, y=24.6, apart=6.4, size=1.7)
     c.ellipse(21.6, 30, 26.4, 33.2, black)
