@@ -23,7 +23,7 @@ bool isLineBreak(QChar c)
 
 } // namespace
 
-CsvReader::CsvReader(QStringView text)
+CsvReader::CsvReader(const QString &text)
     : m_text(text)
 {
     if (m_text.startsWith(ByteOrderMark))
@@ -102,7 +102,7 @@ QString CsvReader::plainField()
         }
         ++m_position;
     }
-    return m_text.sliced(start, m_position - start).toString();
+    return m_text.sliced(start, m_position - start);
 }
 
 bool CsvReader::atLineEnd() const

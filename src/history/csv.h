@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <optional>
 
@@ -21,8 +20,8 @@ struct CsvRecord
 class CsvReader
 {
 public:
-    // text must outlive the reader; a byte order mark at its start is skipped.
-    explicit CsvReader(QStringView text);
+    // A byte order mark at the start is skipped. The text is shared, not copied.
+    explicit CsvReader(const QString &text);
 
     // The next record; nothing at the end or at an error.
     std::optional<CsvRecord> next();
@@ -38,7 +37,7 @@ private:
     void skipLineEnd();
     void fail(const QString &why, int line);
 
-    QStringView m_text;
+    const QString m_text;
     qsizetype m_position = 0;
     int m_line = 1;
     QString m_error;

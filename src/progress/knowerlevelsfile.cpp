@@ -64,7 +64,7 @@ public:
 
     // Every child's trials, in the order the children are first seen; nothing,
     // with the fault in `table`, at the first bad row.
-    static std::optional<std::vector<ChildTrials>> readTrials(QStringView text, KnowerLevelsTable &table)
+    static std::optional<std::vector<ChildTrials>> readTrials(const QString &text, KnowerLevelsTable &table)
     {
         CsvReader csv(text);
         const auto fail = [&table](const QString &why, int line) {
