@@ -8,6 +8,8 @@
 
 #include "widgets/chinesefont.h"
 #include "game/gamewindow.h"
+#include "history/gamerecorder.h"
+#include "history/historystore.h"
 #include "sound/soundplayer.h"
 
 #include <QApplication>
@@ -119,10 +121,15 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     installChineseFontSubstitutes();
-    // No game ends here, but a ranking file would go to a throwaway folder.
+    // No game ends here, but a ranking file would go to a throwaway folder;
+    // the history of the judgements goes there for real.
     const QTemporaryDir rankingFolder;
+    const QString folder = rankingFolder.path() + QLatin1Char('/');
     SoundPlayer sound;
-    GameWindow game(sound, rankingFolder.path() + QLatin1Char('/'), Seed, loadBitmaps());
+    HistoryStore history;
+    history.open([folder] { return HistoryWriter::Options{folder, {}, folder + QStringLiteral("kobu.ini"), {}}; });
+    GameRecorder recorder(history, QStringLiteral("zh_CN"));
+    GameWindow game(sound, recorder, folder, Seed, loadBitmaps());
     const bool fullScreen = QApplication::arguments().contains(QStringLiteral("--fullscreen"));
     if (fullScreen)
         game.setFullScreen(true);

@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "appinfo.h"
+#include "history/historytypes.h"
 
 #include <QCoreApplication>
 
@@ -141,6 +142,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
          [&](const QString &code) {
              result.language = Languages::fromCode(code);
              return result.language ? QString() : tr("不认识的语言“%1”：请从 %2 中选一种。").arg(code, languageCodes);
+         }},
+        {{QStringLiteral("player")}, tr("名字"), tr("以这个玩家的身份玩，没有就新建；下次启动时也是这个玩家。"),
+         [&](const QString &name) {
+             result.player = name;
+             return History::isValidName(name) ? QString()
+                                               : tr("玩家的名字要有 1 到 %1 个字。").arg(History::MaxNameLength);
          }},
         {{QStringLiteral("parents")}, {}, tr("打开家长园地（先回答一道大人的题）。"), setsFlag(result.parentsCorner)},
         {{QStringLiteral("knower-levels")}, tr("文件"),

@@ -29,6 +29,7 @@ public:
     bool fullScreen = false;
     std::optional<Language> language{}; // empty: the desktop's
     bool parentsCorner = false;
+    std::optional<QString> player{}; // play as them; empty: the last player
     QString knowerLevelsFile{};
     // Where Qt is told to open windows (-platform, and -display for X11); empty when not told.
     QString qtPlatform{};

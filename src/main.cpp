@@ -1,7 +1,10 @@
 #include "appinfo.h"
 #include "commandline.h"
 #include "game/bitmaps.h"
+#include "datafolder.h"
 #include "game/gamewindow.h"
+#include "history/gamerecorder.h"
+#include "history/historystore.h"
 #include "sound/soundplayer.h"
 #include "language/translation.h"
 #include "progress/knowerlevelsfile.h"
@@ -52,10 +55,13 @@ int main(int argc, char *argv[])
     installChineseFontSubstitutes();
 
     const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
-    SoundPlayer sound(SoundLibrary(
+    const SoundLibrary sounds(
         Languages::numberSoundFolder(language),
-        SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder)));
-    GameWindow game(sound, programFolder, std::random_device{}(), loadBitmaps());
+        SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder));
+    SoundPlayer sound(sounds);
+    HistoryStore history;
+    GameRecorder recorder(history, Languages::code(language));
+    GameWindow game(sound, recorder, programFolder, std::random_device{}(), loadBitmaps());
     if (commandLine.fullScreen)
         game.setFullScreen(true);
     else
@@ -65,5 +71,14 @@ int main(int argc, char *argv[])
     // The leaderboard and help show the application's icon; it can wait
     // until the game is on screen.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });
+    // So can the history: the game never waits for it.
+    QTimer::singleShot(0, &history, [&history, player = commandLine.player, programFolder, sounds] {
+        history.open([player, programFolder, sounds] {
+            const auto voice = [sounds] {
+                return sounds.recordedIds().empty() ? History::Voice::BuiltIn : History::Voice::Parent;
+            };
+            return HistoryWriter::Options{gameDataFolder(programFolder), player, {}, voice};
+        });
+    });
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "game/gamehost.h"
 #include "game/gamerules.h"
+#include "game/judgementsink.h"
 #include "sound/soundsink.h"
 #include <QList>
 
@@ -23,3 +24,20 @@ struct RecordingHost : GameHost
     bool timerRunning = false;
 };
 
+// What the history would be told, one line each: "1.2 asked 3 gave 11 u1" is the
+// second judgement of the first question, a miss with an eleventh monkey after one unload.
+struct RecordingJudgements : JudgementSink
+{
+    void gameStarted(std::int16_t grade, bool countingAloud) override
+    {
+        events << QStringLiteral("start grade %1%2").arg(grade).arg(countingAloud ? " aloud" : "");
+    }
+    void questionAsked() override { events << QStringLiteral("asked"); }
+    void judged(const History::Judgement &j) override
+    {
+        events << QStringLiteral("%1.%2 asked %3 gave %4%5 u%6")
+                      .arg(j.question).arg(j.attempt).arg(j.asked).arg(j.given).arg(j.correct ? " right" : "").arg(j.unloads);
+    }
+    void gameEnded(std::int32_t score) override { events << QStringLiteral("end %1").arg(score); }
+    QStringList events;
+};

@@ -131,8 +131,9 @@ private slots:
     {
         QFETCH(bool, hold);
         RecordingSound sound;
+        RecordingJudgements judgements;
         QTemporaryDir folder;
-        GameWindow game(sound, folder.path() + u'/', 1, Bitmaps{});
+        GameWindow game(sound, judgements, folder.path() + u'/', 1, Bitmaps{});
         game.show();
         QVERIFY(QTest::qWaitForWindowExposed(&game));
         auto *const button = game.findChild<QWidget *>(u"helpButton"_s);

@@ -33,6 +33,11 @@ private slots:
                                          << CommandLine{.language = Language::Cantonese};
         QTest::newRow("Qt's switches and values") << QStringList{"-reverse", "-stylesheet", "a.qss", "--style=fusion", "-nograb", "-qwindowtitle", "x", "-qmljsdebugger=port:1"}
                                                   << CommandLine{};
+        QTest::newRow("player") << QStringList{"--player", "小明, 4岁"} << CommandLine{.player = "小明, 4岁"};
+        QTest::newRow("player, 25 characters") << QStringList{"--player=" + QString(25, u'猴')}
+                                               << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = QString(25, u'猴')};
+        QTest::newRow("player, blank") << QStringList{"--player", " "}
+                                       << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = " "};
         QTest::newRow("knower levels") << QStringList{"--knower-levels", "trials.csv"}
                                        << CommandLine{.action = Action::KnowerLevels, .knowerLevelsFile = "trials.csv"};
         QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
@@ -45,10 +50,10 @@ private slots:
         QFETCH(CommandLine, expected);
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
-        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.knowerLevelsFile,
-                          parsed.qtPlatform, parsed.qtDisplay),
-                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.knowerLevelsFile,
-                          expected.qtPlatform, expected.qtDisplay));
+        QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.player,
+                          parsed.knowerLevelsFile, parsed.qtPlatform, parsed.qtDisplay),
+                 std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.player,
+                          expected.knowerLevelsFile, expected.qtPlatform, expected.qtDisplay));
     }
 
     // Every way in that the desktop offers starts the game, each with its own options.

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
 
 constexpr int Space = GameRules::KeySpace, Enter = GameRules::KeyEnter;
 
@@ -17,7 +18,8 @@ private slots:
     {
         RecordingSound sound;
         RecordingHost host;
-        GameRules rules(sound, host, 20240611);
+        RecordingJudgements judgements;
+        GameRules rules(sound, host, judgements, 20240611);
         const auto press = [&rules](int key, int times) { while (times-- > 0) rules.pressKey(key); };
         rules.toggleCountingAloud();
         rules.start();
@@ -58,7 +60,8 @@ private slots:
         QFETCH(bool, monkeysStay);
         RecordingSound sound;
         RecordingHost host;
-        GameRules rules(sound, host, 4);
+        RecordingJudgements judgements;
+        GameRules rules(sound, host, judgements, 4);
         rules.start();
         const int seated = rules.askedNumber();
         for (int monkey = 0; monkey < seated; ++monkey)
@@ -74,12 +77,64 @@ private slots:
         QCOMPARE(std::pair(rules.paintedSeats(), rules.boarded()), std::pair(left, left));
     }
 
+    void recording_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("right, then the next question") << "right back" << QStringList{
+            "start grade 1 aloud", "asked", "1.1 asked 6 gave 6 right u0", "asked"};
+        QTest::newRow("a miss, unloads and the retry") << "wrong unload unload right back unload wrong" << QStringList{
+            "start grade 1 aloud", "asked", "1.1 asked 6 gave 7 u0", "1.2 asked 6 gave 6 right u2", "asked",
+            "2.1 asked 9 gave 10 u1"};
+        QTest::newRow("an eleventh monkey") << "eleven right" << QStringList{
+            "start grade 1 aloud", "asked", "1.1 asked 6 gave 11 u0", "1.2 asked 6 gave 6 right u0"};
+        QTest::newRow("Enter while away is not judged") << "right enter back wrong" << QStringList{
+            "start grade 1 aloud", "asked", "1.1 asked 6 gave 6 right u0", "asked", "2.1 asked 9 gave 10 u0"};
+        QTest::newRow("the fifth miss ends, the next game counts afresh") << "quiet start wrong wrong wrong wrong wrong start right"
+            << QStringList{"start grade 1", "asked", "1.1 asked 6 gave 7 u0", "1.2 asked 6 gave 7 u0", "1.3 asked 6 gave 7 u0",
+                           "1.4 asked 6 gave 7 u0", "1.5 asked 6 gave 7 u0", "end 0", "start grade 1", "asked",
+                           "1.1 asked 9 gave 9 right u0"};
+        QTest::newRow("help ends a game once") << "right back help help" << QStringList{
+            "start grade 1 aloud", "asked", "1.1 asked 6 gave 6 right u0", "asked", "end 10"};
+        QTest::newRow("so does the parents' corner") << "parents" << QStringList{"start grade 1 aloud", "asked", "end 0"};
+    }
+
+    // What the history is told: every judgement with its question, try and unloads; each game's start and end.
+    void recording()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, told);
+        RecordingSound sound;
+        RecordingHost host;
+        RecordingJudgements judgements;
+        GameRules rules(sound, host, judgements, 20240611);
+        const auto board = [&rules](int monkeys) { while (monkeys-- > 0) rules.boardMonkey(); };
+        const std::map<QString, std::function<void()>> steps{
+            {"right", [&] { board(rules.askedNumber()); rules.pressKey(Enter); }},
+            {"wrong", [&] { board(rules.askedNumber() % 10 + 1); rules.pressKey(Enter); }},
+            {"eleven", [&] { board(11); }},
+            {"unload", [&] { board(2); rules.pressTrain(0); }},
+            {"enter", [&] { rules.pressKey(Enter); }},
+            {"back", [&] { for (int tick = 0; tick < 125; ++tick) rules.tick(); }},
+            {"help", [&] { rules.openHelp(); }},
+            {"parents", [&] { rules.openParentsCorner(); }},
+            {"quiet", [&] { rules.toggleCountingAloud(); }},
+            {"start", [&] { rules.start(); }},
+        };
+        if (!script.startsWith("quiet"))
+            rules.start();
+        for (const QString &step : script.split(u' '))
+            steps.at(step)();
+        QCOMPARE(judgements.events, told);
+    }
+
     // A player hammering at the window, mostly waiting for ticks so that departures run to their end.
     void randomPlayKeepsInvariants()
     {
         RecordingSound sound;
         RecordingHost host;
-        GameRules r(sound, host, 0xBEEF);
+        RecordingJudgements judgements;
+        GameRules r(sound, host, judgements, 0xBEEF);
         std::mt19937 random(0xBEEF);
         const std::function<void()> actions[] = {[&] { r.start(); }, [&] { r.pressTrain(random() % 480); },
             [&] { r.tick(); }, [&] { r.pressKey(random() % 2 ? Space : Enter); }};

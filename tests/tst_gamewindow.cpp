@@ -62,6 +62,7 @@ class tst_GameWindow : public QObject
     Q_OBJECT
 
     RecordingSound m_sound;
+    RecordingJudgements m_judgements;
     QTemporaryDir m_programFolder;
     std::unique_ptr<GameWindow> m_window;
 
@@ -71,7 +72,7 @@ class tst_GameWindow : public QObject
     QTimer *timer(const char *name) const { return m_window->findChild<QTimer *>(name); }
     void start(QSize size = {}, std::uint32_t seed = 2024)
     {
-        m_window = std::make_unique<GameWindow>(m_sound, m_programFolder.path() + u'/', seed, loadBitmaps());
+        m_window = std::make_unique<GameWindow>(m_sound, m_judgements, m_programFolder.path() + u'/', seed, loadBitmaps());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         click("startButton");

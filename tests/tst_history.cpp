@@ -1,3 +1,4 @@
+#include "history/gamerecorder.h"
 #include "history/historydatabase.h"
 #include "history/historystore.h"
 #include "history/historywriter.h"
@@ -368,7 +369,7 @@ private slots:
             HistoryStore store;
             QSignalSpy changed(&store, &HistoryStore::historyChanged);
             store.beginGame(Noon, Mandarin);
-            store.open(optionsFor(folder, QStringLiteral("小明")));
+            store.open([&folder] { return optionsFor(folder, QStringLiteral("小明")); });
             for (std::size_t i = 1; i + 1 < game.size(); ++i)
                 store.recordJudgement(std::get<Judgement>(game[i]));
             store.endGame(20, Noon.addSecs(30));
@@ -385,6 +386,32 @@ private slots:
         HistoryWriter writer(optionsFor(folder));
         writer.open();
         QCOMPARE(writer.currentPlayer()->name, "小红");
+    }
+
+    // Seconds count from the number appearing, across a miss; the game's language and settings go along.
+    void recorder()
+    {
+        QTemporaryDir folder;
+        HistoryStore store;
+        store.open([&folder] { return optionsFor(folder, QStringLiteral("小明")); });
+        GameRecorder recorder(store, QStringLiteral("zh_HK"));
+        recorder.gameStarted(1, false);
+        recorder.questionAsked();
+        QTest::qSleep(300);
+        recorder.judged(Judgement{1, 1, 4, 3, false, 0, 0});
+        QTest::qSleep(200);
+        recorder.judged(Judgement{1, 2, 4, 4, true, 0, 0});
+        recorder.questionAsked();
+        recorder.judged(Judgement{2, 1, 2, 2, true, 0, 0});
+        recorder.gameEnded(20);
+        const std::int64_t player = store.currentPlayer().result()->id;
+        const GameSummary game = store.lastGames(player).result().front();
+        QCOMPARE(std::tie(game.settings.language, game.settings.countingAloud, game.score), std::tuple("zh_HK", false, 20));
+        const QString path = folder.filePath("history.sqlite");
+        const double first = ask(path, "SELECT seconds FROM judgements WHERE question = 1 AND try = 1").toDouble();
+        const double retry = ask(path, "SELECT seconds FROM judgements WHERE question = 1 AND try = 2").toDouble();
+        const double next = ask(path, "SELECT seconds FROM judgements WHERE question = 2").toDouble();
+        QVERIFY2(first >= 0.3 && retry >= first + 0.2 && next < first, qPrintable(QStringLiteral("%1 %2 %3").arg(first).arg(retry).arg(next)));
     }
 };
 

@@ -76,8 +76,9 @@ private slots:
         const Translation translation(language);
         QCOMPARE(translation.isInstalled(), language != Language::SimplifiedMandarin); // embedded and loaded
         RecordingSound sound;
+        RecordingJudgements judgements;
         QTemporaryDir folder;
-        GameWindow game(sound, folder.path() + u'/', 1, Bitmaps{});
+        GameWindow game(sound, judgements, folder.path() + u'/', 1, Bitmaps{});
         HelpWindow help(game);
         const auto *text = help.findChild<QLabel *>(u"helpText"_s);
         const qreal designPointSize = text->font().pointSizeF();

@@ -16,8 +16,9 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
         QStandardPaths::setTestModeEnabled(true);
         RecordingSound sound;
+        RecordingJudgements judgements;
         const QTemporaryDir programFolder;
-        GameWindow window(sound, programFolder.path() + QLatin1Char('/'), 2024, loadBitmaps());
+        GameWindow window(sound, judgements, programFolder.path() + QLatin1Char('/'), 2024, loadBitmaps());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto box = [&window](const char *name) { return window.findChild<PictureBox *>(QLatin1String(name)); };

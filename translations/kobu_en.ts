@@ -75,6 +75,18 @@
         <source>用“%1 --help”查看选项。</source>
         <translation>Try &apos;%1 --help&apos; for the options.</translation>
     </message>
+    <message>
+        <source>名字</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>以这个玩家的身份玩，没有就新建；下次启动时也是这个玩家。</source>
+        <translation>Play as this player, making them if there is none; the next start plays as them too.</translation>
+    </message>
+    <message>
+        <source>玩家的名字要有 1 到 %1 个字。</source>
+        <translation>A player&apos;s name has 1 to %1 characters.</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>

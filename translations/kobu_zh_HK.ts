@@ -75,6 +75,18 @@
         <source>用“%1 --help”查看选项。</source>
         <translation>打「%1 --help」睇有咩選項。</translation>
     </message>
+    <message>
+        <source>名字</source>
+        <translation>名</translation>
+    </message>
+    <message>
+        <source>以这个玩家的身份玩，没有就新建；下次启动时也是这个玩家。</source>
+        <translation>用呢個玩家嘅身份玩，冇就開個新嘅；下次開遊戲都係佢。</translation>
+    </message>
+    <message>
+        <source>玩家的名字要有 1 到 %1 个字。</source>
+        <translation>玩家個名要有 1 至 %1 個字。</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>

@@ -75,6 +75,18 @@
         <source>用“%1 --help”查看选项。</source>
         <translation>用「%1 --help」查看選項。</translation>
     </message>
+    <message>
+        <source>名字</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>以这个玩家的身份玩，没有就新建；下次启动时也是这个玩家。</source>
+        <translation>以這位玩家的身分玩，沒有就新增；下次啟動時也是這位玩家。</translation>
+    </message>
+    <message>
+        <source>玩家的名字要有 1 到 %1 个字。</source>
+        <translation>玩家的名字要有 1 到 %1 個字。</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>

@@ -1,11 +1,13 @@
 #include "game/gamerules.h"
 
 #include "game/gamehost.h"
+#include "game/judgementsink.h"
 #include "sound/soundsink.h"
 
-GameRules::GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed)
+GameRules::GameRules(SoundSink &sound, GameHost &host, JudgementSink &judgements, std::uint32_t seed)
     : m_sound(sound)
     , m_host(host)
+    , m_judgements(judgements)
     , m_generator(seed)
 {
 }
@@ -29,6 +31,8 @@ void GameRules::start()
     enterState(State::Asking);
     m_lifeMarkers.fill(true);
     m_monkeyGroupVisible = true;
+    m_question = 0;
+    m_judgements.gameStarted(Grade, m_countingAloud);
     askNewQuestion();
 }
 
@@ -42,6 +46,22 @@ void GameRules::askNewQuestion()
     m_sound.play(NumberSoundBase + m_askedNumber);
     m_monkeyGroupEnabled = true;
     m_numberShown = m_askedNumber;
+    ++m_question;
+    m_attempt = 1;
+    m_unloads = 0;
+    m_judgements.questionAsked();
+}
+
+void GameRules::judge(int given)
+{
+    History::Judgement judgement;
+    judgement.question = m_question;
+    judgement.attempt = m_attempt++;
+    judgement.asked = m_askedNumber;
+    judgement.given = given;
+    judgement.correct = given == m_askedNumber;
+    judgement.unloads = m_unloads;
+    m_judgements.judged(judgement);
 }
 
 void GameRules::loseLife()
@@ -57,8 +77,16 @@ void GameRules::loseLife()
 
 void GameRules::endGame()
 {
-    enterState(State::Waiting);
+    leaveGame();
     m_host.showLeaderboard(Grade, m_score);
+}
+
+// The history keeps the score of a game left unfinished too.
+void GameRules::leaveGame()
+{
+    if (playing())
+        m_judgements.gameEnded(m_score);
+    enterState(State::Waiting);
 }
 
 void GameRules::toggleCountingAloud()
@@ -69,14 +97,14 @@ void GameRules::toggleCountingAloud()
 void GameRules::openHelp()
 {
     // Abandons the game where it stands; a departure freezes mid-way.
-    enterState(State::Waiting);
+    leaveGame();
     m_host.showHelp();
 }
 
 void GameRules::openParentsCorner()
 {
     // As help does: what a parent changes there belongs to the next game.
-    enterState(State::Waiting);
+    leaveGame();
     m_host.showParentsCorner();
 }
 
@@ -86,6 +114,7 @@ void GameRules::boardMonkey()
     if (m_state != State::Asking)
         return;
     if (m_boarded >= Seats) {
+        judge(History::Overload);
         loseLife();
         return;
     }
@@ -99,8 +128,10 @@ void GameRules::pressTrain(double x)
 {
     if (x >= LocomotiveThreshold)
         depart();
-    else if (trainAtHome()) // nobody gets off a train that is away
+    else if (trainAtHome()) { // nobody gets off a train that is away
         unloadTrain();
+        ++m_unloads;
+    }
 }
 
 void GameRules::pressKey(int keyCode)
@@ -118,6 +149,7 @@ void GameRules::depart()
     // A train already on its way is not judged (and paid) a second time.
     if (m_state != State::Asking)
         return;
+    judge(m_boarded);
     if (m_boarded != m_askedNumber) {
         loseLife();
         return;

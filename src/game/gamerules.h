@@ -5,6 +5,7 @@
 #include <random>
 
 class GameHost;
+class JudgementSink;
 class SoundSink;
 
 // The whole of play, with no widget in it: the window forwards clicks, keys
@@ -44,7 +45,7 @@ public:
         Departing, // a correct train drives off; the departure timer runs
     };
 
-    GameRules(SoundSink &sound, GameHost &host, std::uint32_t seed);
+    GameRules(SoundSink &sound, GameHost &host, JudgementSink &judgements, std::uint32_t seed);
 
     // What the player does, and the departure timer's tick.
     void start();
@@ -86,12 +87,15 @@ private:
     void loseLife();
     void endGame();
     void depart();
+    void judge(int given);
+    void leaveGame();
     void unloadTrain();
     bool trainAtHome() const;
     void enterState(State next);
 
     SoundSink &m_sound;
     GameHost &m_host;
+    JudgementSink &m_judgements;
     std::mt19937 m_generator;
 
     State m_state = State::Waiting;
@@ -100,6 +104,10 @@ private:
     int m_livesLeft = 0;
     std::int32_t m_score = 0;
     bool m_countingAloud = true;
+    // What the history learns of each judgement.
+    int m_question = 0;   // of this game, from 1
+    int m_attempt = 1;    // at this question, from 1
+    int m_unloads = 0;    // by the child, since the number appeared
 
     int m_numberShown = 0;
     bool m_scoreShown = false;

@@ -108,9 +108,10 @@ QImage pictureOf(const Bitmaps &bitmaps, int number)
 
 } // namespace
 
-GameWindow::GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps)
+GameWindow::GameWindow(SoundSink &sound, JudgementSink &judgements, QString programFolder, std::uint32_t seed,
+                       const Bitmaps &bitmaps)
     : m_sound(sound)
-    , m_rules(sound, *this, seed)
+    , m_rules(sound, *this, judgements, seed)
     , m_programFolder(std::move(programFolder))
     , m_adultDoor(seed)
 {

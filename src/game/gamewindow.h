@@ -17,6 +17,7 @@
 
 class DoorDialog;
 class HelpWindow;
+class JudgementSink;
 class LeaderboardWindow;
 class ParentsCorner;
 class PictureBox;
@@ -34,7 +35,8 @@ class GameWindow : public QWidget, private GameHost
 public:
     // programFolder is the executable's folder, ending with a separator: the
     // ranking file lives there unless the game is installed.
-    GameWindow(SoundSink &sound, QString programFolder, std::uint32_t seed, const Bitmaps &bitmaps);
+    GameWindow(SoundSink &sound, JudgementSink &judgements, QString programFolder, std::uint32_t seed,
+               const Bitmaps &bitmaps);
 
     const GameRules &rules() const { return m_rules; }
     const QString &programFolder() const { return m_programFolder; }

@@ -37,10 +37,10 @@ void HistoryStore::post(Task task)
         Qt::QueuedConnection);
 }
 
-void HistoryStore::open(HistoryWriter::Options options)
+void HistoryStore::open(std::function<HistoryWriter::Options()> options)
 {
     post([this, options = std::move(options)](HistoryWriter &) {
-        m_writer = std::make_unique<HistoryWriter>(options);
+        m_writer = std::make_unique<HistoryWriter>(options());
         m_writer->open();
         tellHealth(*m_writer);
         QMetaObject::invokeMethod(this, &HistoryStore::playersChanged, Qt::QueuedConnection);

@@ -29,8 +29,9 @@ public:
     ~HistoryStore() override;
 
     // Opens the file on the writer thread and returns at once; what was
-    // recorded before is written once it is open.
-    void open(HistoryWriter::Options options);
+    // recorded before is written once it is open. The options are worked
+    // out there too, since finding the folder looks at the disk.
+    void open(std::function<HistoryWriter::Options()> options);
 
     // Recording: queued, never waiting for the disk.
     void beginGame(const QDateTime &started, const History::GameSettings &settings);

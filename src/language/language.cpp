@@ -69,6 +69,11 @@ QStringList codes()
     return all;
 }
 
+QString code(Language language)
+{
+    return QString::fromUtf16(factsOf(language).code);
+}
+
 QString translationFile(Language language)
 {
     return QString::fromUtf16(factsOf(language).translation);

@@ -24,6 +24,7 @@ Language forLocale(const QLocale &locale);
 // The codes that --language takes: zh_CN, zh_TW, zh_HK and en.
 std::optional<Language> fromCode(QStringView code);
 QStringList codes();
+QString code(Language language);
 
 // The embedded compiled translation; empty for Simplified Mandarin.
 QString translationFile(Language language);
