@@ -110,6 +110,20 @@ private slots:
         QVERIFY(rules().boarded() == 6 && !rules().timerEnabled() && m_sound.ids().size() == sounds);
     }
 
+    // F11 there and back, twice, brings the window back exactly where it stood: no drift by its frame.
+    void fullScreenAndBack()
+    {
+        start();
+        m_window->move(300, 200);
+        const QRect inside = m_window->geometry();
+        for (int trip = 0; trip < 2; ++trip) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+            QTRY_VERIFY(m_window->isFullScreen() && m_window->factor() > 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+            QTRY_COMPARE(m_window->geometry(), inside);
+        }
+    }
+
     // At factor 2 the seated monkeys are drawn from the 2x pictures, without a seam.
     void monkeysSitInTheirWindows()
     {
@@ -163,9 +177,15 @@ private slots:
         PictureBox *train = box("train");
         const int width = train->width();
         int frames = 0, between = 0;
+        QTest::qWait(200); // the window drawn at its new size
+        const auto pressed = std::chrono::steady_clock::now();
         connect(timer("frameTimer"), &QTimer::timeout, this, [&] {
             const int left = rules().trainLeft();
             QVERIFY(train->x() >= onScreen(left) && train->x() <= onScreen(left + GameRules::Step));
+            // The first glide starts at the press, not at a tick long gone: at most as far as the time since.
+            const std::chrono::duration<double, std::milli> since = std::chrono::steady_clock::now() - pressed;
+            QVERIFY(frames > 0 || train->x() <= onScreen(left) + std::ceil(GameRules::Step * m_window->factor()
+                                                                         * std::min(1.0, since.count() / GameRules::TickMs)));
             QCOMPARE(train->width(), width);
             ++frames, between += train->x() != onScreen(left);
         });

@@ -269,14 +269,14 @@ void GameWindow::setFullScreen(bool on)
 {
     if (on) {
         if (!isFullScreen())
-            m_windowPlace = pos();
+            m_windowPlace = geometry().topLeft();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
     } else {
         showNormal();
         setFixedSize(StageLayout::DesignSize);
-        move(m_windowPlace);
+        setGeometry(QRect(m_windowPlace, StageLayout::DesignSize));
     }
 }
 

@@ -90,6 +90,8 @@ private:
     QWidget *m_stage = nullptr;
     StageLayout m_layout{StageLayout::DesignSize, 1};
     DesignScaler m_labelScaler;
+    // Where the inside of the window was before full screen: the frame
+    // around it is the window manager's, and not the same in full screen.
     QPoint m_windowPlace;
 
     PictureBox *m_soundButton = nullptr;
