@@ -94,6 +94,9 @@ private slots:
         board.show(); // no ranking file: the score ranks, under the congratulation
         const auto *heading = board.findChild<QLabel *>(u"heading"_s);
         QVERIFY2(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width(), qPrintable(heading->text()));
+        auto *notice = board.findChild<QLabel *>(u"notice"_s); // the longest of what a failed save says
+        notice->setText(QCoreApplication::translate("LeaderboardWindow", "排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。"));
+        QVERIFY2(notice->heightForWidth(notice->width()) <= notice->height(), qPrintable(notice->text()));
     }
 };
 

@@ -3,6 +3,8 @@
 #include "rankingfile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,10 +15,12 @@
 #include <thread>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using Result = RankingStore::SaveResult;
+using namespace Qt::StringLiterals;
 
 // The best ten of the scores, each named after itself, over a fresh table.
 static RankingTable tableOf(std::vector<std::int32_t> scores)
@@ -40,6 +44,14 @@ static bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Ten seconds old: left over, not in the middle of being made.
+static bool age(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite)
+        && file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime);
 }
 
 // Saves one point more than the best score in the file.
@@ -66,55 +78,178 @@ private slots:
         QCOMPARE(table, Full);
         Ranking::parseInto(table, "a\x81,1\n\xD5\xC5,2\n"); // half a GB18030 character never spills over
         QCOMPARE(table[1].name, QStringLiteral("张"));
-        const QByteArray file = Ranking::render(Ranking::inserted(Full, 0, QStringLiteral("张三"), 400));
-        QVERIFY(file.startsWith("\xD5\xC5\xC8\xFD,400\r\n") && isWholeRankingFile(file)); // code page 936
     }
 
-    // An installed game keeps its scores in the user's data folder, a build beside itself.
+    void encoding_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("code page 936") << u"张三"_s << "\xD5\xC5\xC8\xFD"_ba;
+        QTest::newRow("beyond GBK") << u"小\U00020000"_s << "\xD0\xA1\x95\x32\x82\x36"_ba;
+        QTest::newRow("pinyin") << u"Lü"_s << "L\xA8\xB9"_ba;
+    }
+
+    // Names are written as code page 936 writes them, and anything else a player types reads back as typed.
+    void encoding()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const QByteArray file = Ranking::render(Ranking::inserted(Full, 0, name, 400));
+        QVERIFY(file.startsWith(bytes + ",400\r\n") && isWholeRankingFile(file));
+        RankingTable table = Full;
+        Ranking::parseInto(table, file);
+        QCOMPARE(table[0].name, name);
+    }
+
+    void resolvePath_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("built") << false << true << false << true;
+        QTest::newRow("built, with scores") << false << true << true << true;
+        QTest::newRow("unpacked read-only") << false << false << false << false;
+        QTest::newRow("installed") << true << true << false << false;
+        QTest::newRow("installed over old scores") << true << true << true << false;
+    }
+
+    // An installed game, or one whose folder takes no new file, keeps its scores in the player's data folder;
+    // a build keeps them beside itself.
     void resolvePath()
     {
+        QFETCH(bool, installed);
+        QFETCH(bool, writable);
+        QFETCH(bool, fileThere);
+        QFETCH(bool, beside);
         const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u'/';
-        for (const bool installed : {false, true}) {
-            QTemporaryDir prefix;
-            const QString folder = prefix.filePath(QStringLiteral("bin/"));
-            const QString entry = prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(AppInfo::DesktopId));
-            QVERIFY(QDir().mkpath(folder) && QDir().mkpath(QFileInfo(entry).path()) && (!installed || writeFile(entry, {})));
-            QCOMPARE(RankingStore::resolvePath(folder, 1), (installed ? dataFolder : folder) + "kobu1.tmp");
-        }
+        QTemporaryDir prefix;
+        const QString folder = writable ? prefix.filePath(QStringLiteral("bin/")) : QStringLiteral("/proc/"); // even for root
+        const QString entry = prefix.filePath(QStringLiteral("share/applications/%1.desktop").arg(AppInfo::DesktopId));
+        QVERIFY(QDir().mkpath(prefix.filePath("bin")) && QDir().mkpath(QFileInfo(entry).path()));
+        QVERIFY((!installed || writeFile(entry, {})) && (!fileThere || writeFile(folder + "kobu1.tmp", {})));
+        QCOMPARE(RankingStore::resolvePath(folder, 1), (beside ? folder : dataFolder) + "kobu1.tmp");
+        QCOMPARE(QDir(folder).entryList({"kobu.*"}, QDir::Files | QDir::Hidden), QStringList()); // the probe is gone
     }
 
     void saveOrNothing_data()
     {
-        QTest::addColumn<QString>("setup");
-        QTest::newRow("lock held by a dead game") << "dead";
-        QTest::newRow("full disk") << "full";
-        QTest::newRow("a folder for the file") << "kobu1.tmp";
-        QTest::newRow("lock folder unwritable") << "unwritable";
+        QTest::addColumn<QStringList>("obstacles"); // what stands beside the ranking file, name=kind
+        QTest::addColumn<Result>("expected");
+        QTest::newRow("lock left by a dead game") << QStringList{"kobu1.tmp.lock=dead"} << Result::Saved;
+        QTest::newRow("and an empty removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=empty"} << Result::Saved;
+        QTest::newRow("an empty lock") << QStringList{"kobu1.tmp.lock=empty"} << Result::Saved;
+        QTest::newRow("lock held by a live game") << QStringList{"kobu1.tmp.lock=held"} << Result::Busy;
+        QTest::newRow("a pipe for the lock") << QStringList{"kobu1.tmp.lock=pipe"} << Result::LockNotAFile;
+        QTest::newRow("a folder for the lock") << QStringList{"kobu1.tmp.lock=folder"} << Result::LockNotAFile;
+        QTest::newRow("a pipe for the removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=pipe"} << Result::LockNotAFile;
+        QTest::newRow("a folder for the file") << QStringList{"kobu1.tmp=folder"} << Result::Unreadable;
+        QTest::newRow("full disk") << QStringList{"full"} << Result::WriteFailed;
+        QTest::newRow("folder unwritable") << QStringList{"unwritable"} << Result::FolderReadOnly;
     }
 
-    // Nothing hangs and nothing is lost: only a dead game's lock lets the save through.
+    // Nothing hangs and nothing is lost, and the failure says why: only what a dead game left lets the save
+    // through. Nothing that is not a file is ever removed.
     void saveOrNothing()
     {
-        QFETCH(QString, setup);
+        QFETCH(QStringList, obstacles);
+        QFETCH(Result, expected);
         QTemporaryDir folder;
-        const QString path = setup == "unwritable" ? QStringLiteral("/proc/kobu/kobu1.tmp") // even for root
-                                                   : folder.filePath(QStringLiteral("kobu1.tmp"));
+        const QString path = obstacles.contains("unwritable") ? QStringLiteral("/proc/kobu/kobu1.tmp") // even for root
+                                                              : folder.filePath(QStringLiteral("kobu1.tmp"));
         const RankingStore store(path, std::chrono::milliseconds(300));
-        QVERIFY(setup != "kobu1.tmp" || QDir().mkdir(path));
-        QVERIFY(setup != "dead" || writeFile(store.lockPath(), "2147483647\nkobu\n\n")); // a process id that never runs
+        std::optional<QLockFile> liveGame;
+        for (const QString &obstacle : obstacles) {
+            const QString place = folder.filePath(obstacle.section('=', 0, 0)), kind = obstacle.section('=', 1);
+            if (kind == "held")
+                QVERIFY(liveGame.emplace(place).tryLock(0));
+            QVERIFY(kind != "pipe" || mkfifo(qPrintable(place), 0600) == 0);
+            QVERIFY(kind != "folder" || QDir().mkdir(place));
+            QVERIFY(kind != "dead" || writeFile(place, "2147483647\nkobu\n\n")); // a process id that never runs
+            QVERIFY(kind != "empty" || (writeFile(place, {}) && age(place))); // its maker was killed before it wrote
+        }
         writeFile(path, Ranking::render(Full)); // where it can be
         const QByteArray before = contents(path);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit full{setup == "full" ? 512 : limit.rlim_cur, limit.rlim_max}; // room for the lock, not the table
+        const rlimit full{obstacles.contains("full") ? 512 : limit.rlim_cur, limit.rlim_max}; // room for the lock, not the table
         std::signal(SIGXFSZ, SIG_IGN); // a short write instead
         setrlimit(RLIMIT_FSIZE, &full);
         const QString name(600, u'n');
+        QElapsedTimer clock;
+        clock.start();
         const Result result = store.insert(Full, name, 95, false).result;
+        const qint64 waited = clock.elapsed();
         setrlimit(RLIMIT_FSIZE, &limit);
-        QCOMPARE(result == Result::Saved, setup == "dead");
+        QCOMPARE(result, expected);
+        QVERIFY(expected != Result::Busy || waited >= 300); // the whole wait, then no longer
         QCOMPARE(contents(path), result == Result::Saved ? Ranking::render(Ranking::inserted(Full, 1, name, 95)) : before);
-        QCOMPARE(QFileInfo(path).isDir(), setup == "kobu1.tmp");
+        for (const QString &obstacle : obstacles) {
+            const QFileInfo place(folder.filePath(obstacle.section('=', 0, 0)));
+            QVERIFY(!obstacle.endsWith("=pipe") || place.exists());
+            QVERIFY(!obstacle.endsWith("=folder") || place.isDir());
+        }
+    }
+
+    void unfinishedSaves_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("lockHeld"); // by another game
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("left by a kill") << "kobu1.tmp.AbCdEf" << false << true;
+        QTest::newRow("while another game saves") << "kobu1.tmp.AbCdEf" << true << false;
+        QTest::newRow("digits too") << "kobu1.tmp.a1B2c3" << false << true;
+        QTest::newRow("another grade's") << "kobu2.tmp.AbCdEf" << false << false;
+        QTest::newRow("five letters") << "kobu1.tmp.AbCdE" << false << false;
+        QTest::newRow("seven letters") << "kobu1.tmp.AbCdEfG" << false << false;
+        QTest::newRow("not letters") << "kobu1.tmp.ab-def" << false << false;
+        QTest::newRow("a longer name") << "xkobu1.tmp.AbCdEf" << false << false;
+        QTest::newRow("a folder") << "kobu1.tmp.Folder/" << false << false;
+    }
+
+    // What a game killed between link and rename leaves goes with the next save, and nothing else does.
+    void unfinishedSaves()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, lockHeld);
+        QFETCH(bool, removed);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
+        const QString stray = folder.filePath(name);
+        QVERIFY(writeFile(path, Ranking::render(Full)));
+        QVERIFY(name.endsWith('/') ? QDir().mkdir(stray) : writeFile(stray, Ranking::render(Full)));
+        QLockFile otherGame(RankingStore(path).lockPath());
+        QVERIFY(!lockHeld || otherGame.tryLock(0));
+        QCOMPARE(RankingStore(path, std::chrono::milliseconds(100)).insert(Full, "new", 95, false).result,
+                 lockHeld ? Result::Busy : Result::Saved);
+        QCOMPARE(QFileInfo::exists(stray), !removed);
+    }
+
+    // A first game ranks first over the fresh file it made, and no longer once another game has written.
+    void firstGame_data()
+    {
+        QTest::addColumn<QByteArray>("meanwhile"); // the file when the name is confirmed
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("rankPos");
+        QTest::newRow("still fresh") << Ranking::freshFile() << 0 << 0;
+        QTest::newRow("gone") << QByteArray() << 0 << 0;
+        QTest::newRow("another game's 30") << "A,30\r\n" + "0,0\r\n"_ba.repeated(9) << 0 << Ranking::NotRanked;
+        QTest::newRow("under another game's 30") << "A,30\r\n" + "0,0\r\n"_ba.repeated(9) << 20 << 1;
+    }
+
+    void firstGame()
+    {
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(int, score);
+        QFETCH(int, rankPos);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
+        QVERIFY(meanwhile.isEmpty() || writeFile(path, meanwhile));
+        RankingTable table = Ranking::freshTable();
+        Ranking::parseInto(table, meanwhile);
+        const RankingStore::Save save = RankingStore(path).insert(Ranking::freshTable(), "first", score, true);
+        QCOMPARE(save.result, rankPos == Ranking::NotRanked ? Result::NoLongerRanks : Result::Saved);
+        QCOMPARE(contents(path), rankPos == Ranking::NotRanked ? meanwhile : Ranking::render(Ranking::inserted(table, rankPos, "first", score)));
     }
 
     // A file another program keeps resizing is read whole or not at all: the save neither hangs nor
@@ -155,8 +290,8 @@ private slots:
                 char start = 0;
                 if (fork() == 0) // each waits for the others to be ready
                     _exit(read(go[0], &start, 1) != 1
-                          || RankingStore(path).insert(Full, QStringLiteral("p%1").arg(score), score, false).result
-                              == Result::Failed);
+                          || !QList{Result::Saved, Result::NoLongerRanks}.contains(
+                              RankingStore(path).insert(Full, QStringLiteral("p%1").arg(score), score, false).result));
             }
             QVERIFY(write(go[1], QByteArray(Games, 'g').data(), Games) == Games && close(go[0]) == 0 && close(go[1]) == 0);
             for (int running = Games, status = 0; running > 0; running -= waitpid(-1, &status, WNOHANG) > 0)

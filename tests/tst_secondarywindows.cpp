@@ -1,15 +1,19 @@
 #include "leaderboard/leaderboardwindow.h"
 #include "rulesrecorder.h"
 
+#include <QLockFile>
 #include <QTest>
 #include <QtWidgets>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
 const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
-// An empty file before means none; one written meanwhile comes from another game before the confirm; an empty one
-// after means the rewrite fails.
-struct Showing { QByteArray before; int score; QByteArray meanwhile, after; };
+// An empty file before means none; one written meanwhile comes from another game before the confirm, and so does
+// what stands in the way then. A ranked player confirms, the others close the window; what is told after the confirm
+// is a heading over the name box still there, or a notice in place of both.
+struct Showing { QByteArray before; int score; QByteArray meanwhile; QString inTheWay; QByteArray after; QString told; };
 Q_DECLARE_METATYPE(Showing)
 
 class tst_SecondaryWindows : public QObject
@@ -19,14 +23,20 @@ private slots:
     void leaderboard_data()
     {
         QTest::addColumn<Showing>("s");
-        QTest::newRow("ranked") << Showing{Played, 40, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5)};
-        QTest::newRow("not ranked") << Showing{Played, 3, {}, Played};
-        QTest::newRow("no file") << Showing{{}, 0, {}, "\xD0\xA1\xC3\xF7,0\r\n" + "0,0\r\n"_ba.repeated(9)};
-        QTest::newRow("failed rewrite") << Showing{Played, 40, {}, {}};
-        QTest::newRow("pushed out meanwhile") << Showing{Played, 40, "Z,50\r\n"_ba.repeated(10), "Z,50\r\n"_ba.repeated(10)};
+        QTest::newRow("ranked") << Showing{Played, 40, {}, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5), {}};
+        QTest::newRow("not ranked") << Showing{Played, 3, {}, {}, Played, {}};
+        QTest::newRow("no file") << Showing{{}, 0, {}, {}, "\xD0\xA1\xC3\xF7,0\r\n" + "0,0\r\n"_ba.repeated(9), {}};
+        QTest::newRow("pushed out meanwhile") << Showing{Played, 40, "Z,50\r\n"_ba.repeated(10), {}, "Z,50\r\n"_ba.repeated(10),
+                                                         u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s};
+        QTest::newRow("lock held by another game") << Showing{Played, 40, {}, u"held"_s, Played, u"保存失败，请再试一次。"_s};
+        QTest::newRow("a pipe for the lock") << Showing{Played, 40, {}, u"pipe"_s, Played,
+                                                        u"排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。"_s};
+        QTest::newRow("a folder for the file") << Showing{Played, 40, {}, u"folder"_s, {},
+                                                          u"排行榜文件读不出来，这次没有保存。原来的分数都还在。"_s};
     }
 
-    // Each showing plays 113; the player is told what went wrong and sees the table as it now is.
+    // Each showing plays 113. The save keeps the window answering, confirm waiting; then the player is told what
+    // went wrong and sees the table as it now is.
     void leaderboard()
     {
         QFETCH(Showing, s);
@@ -39,25 +49,31 @@ private slots:
         QWidget game;
         LeaderboardWindow window(game, sound, folder.path() + '/');
         auto *const nameBox = window.findChild<QLineEdit *>();
+        auto *const confirm = window.findChild<QPushButton *>();
         const auto label = [&window](const QString &name) { return window.findChild<QLabel *>(name); };
         QVERIFY(s.before.isEmpty() || write(s.before));
         const bool ranked = s.score > 3 || s.before.isEmpty();
         window.setFinishedGame(0, s.score);
         window.show();
         QCOMPARE(label(u"heading"_s)->text(), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
-        QVERIFY(!s.after.isEmpty() || (file.remove() && QDir().mkdir(file.fileName())));
         QVERIFY(s.meanwhile.isEmpty() || write(s.meanwhile));
+        QLockFile otherGame(file.fileName() + u".lock"_s);
+        QVERIFY(s.inTheWay != u"held" || otherGame.tryLock(0));
+        QVERIFY(s.inTheWay != u"pipe" || mkfifo(qPrintable(otherGame.fileName()), 0600) == 0);
+        QVERIFY(s.inTheWay != u"folder" || (file.remove() && QDir().mkdir(file.fileName())));
         nameBox->setText(u"小明"_s);
         // A ranked player presses Enter in the name box; the others close the window.
         ranked ? QTest::keyClick(nameBox, Qt::Key_Return) : void(window.close());
-        const bool pushedOut = !s.meanwhile.isEmpty();
-        const bool stays = s.after.isEmpty() || pushedOut;
+        QCOMPARE(confirm->isEnabled(), !ranked);
+        QTRY_VERIFY_WITH_TIMEOUT(confirm->isEnabled(), 20000);
+        const bool tryAgain = s.told == u"保存失败，请再试一次。";
+        const bool stays = !s.told.isEmpty();
         QLabel *const notice = label(u"notice"_s);
         QCOMPARE(QList({window.isVisible(), nameBox->isVisible(), notice->isVisibleTo(&window)}),
-                 QList({stays, stays && !pushedOut, pushedOut}));
+                 QList({stays, tryAgain, stays && !tryAgain}));
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
-        QCOMPARE(label(u"heading"_s)->text() == u"保存失败，请再试一次。"_s && nameBox->text() == u"小明"_s, s.after.isEmpty());
-        QVERIFY(!pushedOut || notice->text() == u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s);
+        QCOMPARE((tryAgain ? label(u"heading"_s) : notice)->text(), stays ? s.told : notice->text());
+        QVERIFY(!tryAgain || nameBox->text() == u"小明"_s);
         QCOMPARE(sound.ids(), QList<int>{113});
     }
 };

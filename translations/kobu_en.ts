@@ -370,6 +370,22 @@
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>Sorry, other players just pushed this score off the table.</translation>
     </message>
+    <message>
+        <source>排行榜文件读不出来，这次没有保存。原来的分数都还在。</source>
+        <translation>Cannot read the scores file. Not saved; the old scores are kept.</translation>
+    </message>
+    <message>
+        <source>排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。</source>
+        <translation>The scores&apos; lock is not a plain file. Not saved; the old scores are kept.</translation>
+    </message>
+    <message>
+        <source>排行榜所在的文件夹不能写入，这次没有保存。原来的分数都还在。</source>
+        <translation>The scores&apos; folder is read-only. Not saved; the old scores are kept.</translation>
+    </message>
+    <message>
+        <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
+        <translation>Cannot write the scores file (disk full?). Not saved; the old scores are kept.</translation>
+    </message>
 </context>
 <context>
     <name>NumberGrid</name>

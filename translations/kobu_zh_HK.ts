@@ -370,6 +370,22 @@
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>好可惜，其他玩家啱啱將呢個分數擠出咗排行榜。</translation>
     </message>
+    <message>
+        <source>排行榜文件读不出来，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜檔案讀唔到，今次冇儲存。原本啲分數全部都仲喺度。</translation>
+    </message>
+    <message>
+        <source>排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜嘅鎖定檔唔係普通檔案，今次冇儲存。原本啲分數全部都仲喺度。</translation>
+    </message>
+    <message>
+        <source>排行榜所在的文件夹不能写入，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜所在嘅資料夾寫唔到，今次冇儲存。原本啲分數全部都仲喺度。</translation>
+    </message>
+    <message>
+        <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜檔案寫唔入（可能磁碟滿咗），今次冇儲存。原本啲分數全部都仲喺度。</translation>
+    </message>
 </context>
 <context>
     <name>NumberGrid</name>

@@ -370,6 +370,22 @@
         <source>很遗憾，别的玩家刚刚把这个分数挤出了排行榜。</source>
         <translation>很遺憾，別的玩家剛剛把這個分數擠出了排行榜。</translation>
     </message>
+    <message>
+        <source>排行榜文件读不出来，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜檔案讀不出來，這次沒有儲存。原來的分數都還在。</translation>
+    </message>
+    <message>
+        <source>排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜的鎖定檔不是一般檔案，這次沒有儲存。原來的分數都還在。</translation>
+    </message>
+    <message>
+        <source>排行榜所在的文件夹不能写入，这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜所在的資料夾不能寫入，這次沒有儲存。原來的分數都還在。</translation>
+    </message>
+    <message>
+        <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
+        <translation>排行榜檔案寫不進去（也許磁碟滿了），這次沒有儲存。原來的分數都還在。</translation>
+    </message>
 </context>
 <context>
     <name>NumberGrid</name>

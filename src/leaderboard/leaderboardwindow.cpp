@@ -4,9 +4,11 @@
 #include "sound/soundsink.h"
 #include "leaderboard/rankingstore.h"
 
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QtConcurrentRun>
 
 #include <utility>
 
@@ -88,6 +90,8 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     // default button it would confirm a second time.
     m_confirmButton->setAutoDefault(false);
 
+    m_fileWork.setMaxThreadCount(1);
+
     connect(m_nameBox, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
     connect(m_confirmButton, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
 }
@@ -100,6 +104,8 @@ void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score)
 
 void LeaderboardWindow::load()
 {
+    ++m_showings;
+    setSaving(false);
     m_rankFile = RankingStore::resolvePath(m_programFolder, m_grade);
     readTable();
     showEntry(m_rankPos != Ranking::NotRanked);
@@ -116,7 +122,7 @@ void LeaderboardWindow::readTable()
         // A first game always ranks first, whatever its score; a fresh file
         // that cannot be written changes nothing for this game.
         m_table = Ranking::freshTable();
-        store.createFresh();
+        m_fileWork.start([store] { store.createFresh(); });
         m_firstGame = true;
         m_rankPos = 0;
         return;
@@ -153,28 +159,65 @@ void LeaderboardWindow::showTable()
 void LeaderboardWindow::confirm()
 {
     const QString name = m_nameBox->text();
-    if (name.isEmpty() || m_rankPos == Ranking::NotRanked)
+    if (name.isEmpty() || m_rankPos == Ranking::NotRanked || m_saving)
         return;
+    setSaving(true);
     // Another game may have written since this window read the file: the
     // score goes where it ranks in the file as it is now.
-    const RankingStore::Save save = RankingStore(m_rankFile).insert(m_table, name, m_score, m_firstGame);
+    auto *const saving = new QFutureWatcher<RankingStore::Save>(this);
+    connect(saving, &QFutureWatcherBase::finished, this, [this, saving, showing = m_showings] {
+        saving->deleteLater();
+        if (showing == m_showings)
+            showSaved(saving->result());
+    });
+    saving->setFuture(QtConcurrent::run(&m_fileWork, [store = RankingStore(m_rankFile), table = m_table, name,
+                                                      score = m_score, firstGame = m_firstGame] {
+        return store.insert(table, name, score, firstGame);
+    }));
+}
+
+void LeaderboardWindow::showSaved(const RankingStore::Save &save)
+{
+    setSaving(false);
+    QString notice;
     switch (save.result) {
     case RankingStore::SaveResult::Saved:
         m_table = save.table;
         close();
         return;
-    case RankingStore::SaveResult::NoLongerRanks:
-        m_table = save.table;
-        m_rankPos = Ranking::NotRanked;
-        showEntry(false);
-        m_heading->hide();
-        m_notice->setText(tr("很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"));
-        m_notice->show();
-        showTable();
-        return;
-    case RankingStore::SaveResult::Failed:
+    case RankingStore::SaveResult::Busy:
         // The name stays in the box, so the player can simply try again.
         m_heading->setText(tr("保存失败，请再试一次。"));
         return;
+    case RankingStore::SaveResult::NoLongerRanks:
+        m_table = save.table;
+        notice = tr("很遗憾，别的玩家刚刚把这个分数挤出了排行榜。");
+        break;
+    // Trying again cannot help with these: the player is told why.
+    case RankingStore::SaveResult::Unreadable:
+        notice = tr("排行榜文件读不出来，这次没有保存。原来的分数都还在。");
+        break;
+    case RankingStore::SaveResult::LockNotAFile:
+        notice = tr("排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。");
+        break;
+    case RankingStore::SaveResult::FolderReadOnly:
+        notice = tr("排行榜所在的文件夹不能写入，这次没有保存。原来的分数都还在。");
+        break;
+    case RankingStore::SaveResult::WriteFailed:
+        notice = tr("排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。");
+        break;
     }
+    m_rankPos = Ranking::NotRanked;
+    showEntry(false);
+    m_heading->hide();
+    m_notice->setText(notice);
+    m_notice->show();
+    showTable();
+}
+
+void LeaderboardWindow::setSaving(bool saving)
+{
+    m_saving = saving;
+    m_confirmButton->setEnabled(!saving);
+    m_nameBox->setReadOnly(saving);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "widgets/secondarywindow.h"
+#include "leaderboard/rankingstore.h"
 #include "leaderboard/rankingtable.h"
 
 #include <QString>
+#include <QThreadPool>
 
 #include <array>
 #include <cstdint>
@@ -42,6 +44,8 @@ private:
     void showEntry(bool ranked);
     void showTable();
     void confirm();
+    void showSaved(const RankingStore::Save &save);
+    void setSaving(bool saving);
 
     SoundSink &m_sound;
     const QString m_programFolder;
@@ -54,6 +58,11 @@ private:
     int m_rankPos = Ranking::NotRanked;
     // The file was missing when the window opened: the game ranks first.
     bool m_firstGame = false;
+    // A save waits for the lock and writes off the interface thread; the
+    // window shows its outcome only to the showing that asked for it.
+    bool m_saving = false;
+    int m_showings = 0;
+    QThreadPool m_fileWork; // one file task at a time, in order; waited for when the window goes
 
     QLabel *m_heading = nullptr;
     QLabel *m_notice = nullptr;

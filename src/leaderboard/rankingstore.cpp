@@ -8,9 +8,11 @@
 #include <QDeadlineTimer>
 #include <QLockFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QThread>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -80,6 +82,33 @@ RankingStore::ReadResult RankingStore::read(RankingTable &table) const
 
 namespace {
 
+using SaveResult = RankingStore::SaveResult;
+
+// Only a regular file can be a lock: Qt would wait for ever to read a
+// pipe there, and wait out its time over a folder. Whatever it is, it is
+// not ours to delete.
+bool standsInTheWay(const QString &path)
+{
+    // All from one look: other games make and remove their locks all the time.
+    QFileInfo info(path);
+    info.stat();
+    return (info.exists() || info.isSymLink()) && !info.isFile();
+}
+
+// Qt guards the removal of a dead game's lock with a second lock file,
+// which it takes over from a dead holder only after half a minute when the
+// holder died before writing its process id. Such an empty one is as stale
+// as ours: taken over the same way, it is then let go.
+void clearStaleRemovalLock(const QString &lockPath)
+{
+    const QString removalLockPath = lockPath + QStringLiteral(".rmlock");
+    if (!QFileInfo(removalLockPath).isFile())
+        return;
+    QLockFile removalLock(removalLockPath);
+    removalLock.setStaleLockTime(StaleLockMs);
+    removalLock.tryLock(0);
+}
+
 // Holds the lock file beside the ranking file for one save, making the
 // folder first if need be. Qt finds a lock left by a crashed game by its
 // process id and takes it over.
@@ -87,47 +116,89 @@ class SaveLock
 {
 public:
     SaveLock(const QString &rankingPath, const QString &lockPath, std::chrono::milliseconds wait)
-        : m_lock(lockPath)
+        : m_lockPath(lockPath)
+        , m_lock(lockPath)
     {
         m_lock.setStaleLockTime(StaleLockMs);
-        m_held = QDir().mkpath(QFileInfo(rankingPath).absolutePath()) && take(QDeadlineTimer(wait));
+        if (!QDir().mkpath(QFileInfo(rankingPath).absolutePath()))
+            m_failure = SaveResult::FolderReadOnly;
+        else
+            m_failure = take(QDeadlineTimer(wait));
     }
 
-    bool held() const { return m_held; }
+    // Empty while the lock is held.
+    std::optional<SaveResult> failure() const { return m_failure; }
 
 private:
-    bool take(const QDeadlineTimer &deadline)
+    std::optional<SaveResult> take(const QDeadlineTimer &deadline)
     {
-        while (!m_lock.tryLock()) {
-            if (m_lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-                return false;
+        for (;;) {
+            if (standsInTheWay(m_lockPath) || standsInTheWay(m_lockPath + QStringLiteral(".rmlock")))
+                return SaveResult::LockNotAFile;
+            if (m_lock.tryLock())
+                return std::nullopt;
+            switch (m_lock.error()) {
+            case QLockFile::PermissionError:
+                return SaveResult::FolderReadOnly;
+            case QLockFile::UnknownError:
+                return SaveResult::WriteFailed;
+            default:
+                break;
+            }
+            if (deadline.hasExpired())
+                return SaveResult::Busy;
+            clearStaleRemovalLock(m_lockPath);
             QThread::msleep(QRandomGenerator::global()->bounded(1, MaxLockPauseMs + 1));
         }
-        return true;
     }
 
+    const QString m_lockPath;
     QLockFile m_lock; // unlocks when destroyed
-    bool m_held = false;
+    std::optional<SaveResult> m_failure;
 };
+
+// A game killed between linking its new file and renaming it over the old
+// one leaves the whole new file under the name QSaveFile made for it: the
+// ranking file's name and six random letters. Removed under the lock, when
+// no other game's save can be under way.
+void removeUnfinishedSaves(const QString &path)
+{
+    const QFileInfo file(path);
+    const QRegularExpression unfinished(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDir folder = file.absoluteDir();
+    for (const QFileInfo &entry : folder.entryInfoList({file.fileName() + QStringLiteral(".*")},
+                                                       QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (unfinished.match(entry.fileName()).hasMatch())
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
 
 } // namespace
 
-bool RankingStore::createFresh() const
+RankingStore::SaveResult RankingStore::createFresh() const
 {
     const SaveLock lock(m_path, lockPath(), m_lockWait);
-    return lock.held() && !QFileInfo::exists(m_path) && write(Ranking::freshTable());
+    if (lock.failure())
+        return *lock.failure();
+    removeUnfinishedSaves(m_path);
+    return QFileInfo::exists(m_path) ? SaveResult::Saved : write(Ranking::freshTable());
 }
 
 RankingStore::Save RankingStore::insert(const RankingTable &table, const QString &name, std::int32_t score,
                                         bool firstGame) const
 {
-    Save save{SaveResult::Failed, table};
+    Save save{SaveResult::Busy, table};
     const SaveLock lock(m_path, lockPath(), m_lockWait);
-    if (!lock.held())
+    if (lock.failure()) {
+        save.result = *lock.failure();
         return save;
+    }
+    removeUnfinishedSaves(m_path);
     int rankPos = 0;
     switch (read(save.table)) {
     case ReadResult::Unreadable:
+        save.result = SaveResult::Unreadable;
         return save;
     case ReadResult::Missing:
         save.table = Ranking::freshTable();
@@ -137,28 +208,26 @@ RankingStore::Save RankingStore::insert(const RankingTable &table, const QString
             rankPos = Ranking::rankOf(save.table, score);
         break;
     }
-    if (rankPos == Ranking::NotRanked)
-        save.result = SaveResult::NoLongerRanks;
-    else if (write(Ranking::inserted(save.table, rankPos, name, score)))
-        save.result = SaveResult::Saved;
+    save.result = rankPos == Ranking::NotRanked ? SaveResult::NoLongerRanks
+                                                : write(Ranking::inserted(save.table, rankPos, name, score));
     return save;
 }
 
-bool RankingStore::write(const RankingTable &table) const
+RankingStore::SaveResult RankingStore::write(const RankingTable &table) const
 {
     // A file that cannot be read may still hold scores: never replace it.
     QFile old(m_path);
     if (old.exists() && !openForReading(old))
-        return false;
+        return SaveResult::Unreadable;
     // QSaveFile writes a new file beside the old one and renames it over,
     // so a crash or a full disk never leaves a cut table behind.
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return file.error() == QFileDevice::PermissionsError ? SaveResult::FolderReadOnly : SaveResult::WriteFailed;
     // Unbuffered, so a short write (a full disk) shows here: a buffered
     // flush lets it pass, and commit would rename a cut file into place.
     const QByteArray bytes = Ranking::render(table);
     if (file.write(bytes) != bytes.size())
         file.cancelWriting();
-    return file.commit();
+    return file.commit() ? SaveResult::Saved : SaveResult::WriteFailed;
 }

@@ -22,10 +22,15 @@ public:
         Unreadable, // a file is there but cannot be read: leave it alone
     };
 
+    // Whatever fails, the file is left as it was.
     enum class SaveResult {
-        Saved,         // the file holds the new entry
-        NoLongerRanks, // other games' scores pushed it out: nothing was written
-        Failed,        // no lock, or the file could not be read or written: left as it was
+        Saved,          // the file holds the new entry
+        NoLongerRanks,  // other games' scores pushed it out: nothing was written
+        Busy,           // another game held the lock all the while: trying again may help
+        Unreadable,     // the file is there but cannot be read
+        LockNotAFile,   // a folder, a pipe or the like stands where the lock file goes
+        FolderReadOnly, // no file can be made in the file's folder
+        WriteFailed,    // the new file could not be written, as on a full disk
     };
 
     struct Save
@@ -46,16 +51,17 @@ public:
     ReadResult read(RankingTable &table) const;
 
     // Writes the fresh file unless another game has made one meanwhile.
-    bool createFresh() const;
+    SaveResult createFresh() const;
 
     // Under the lock: reads the file as it is now into a copy of `table`
     // (slots a short file does not fill keep those values), puts the entry
     // where it ranks there and writes the file. A first game, for which the
     // file was made fresh, ranks first while no other game has written.
+    // Waits for the lock up to the store's lock wait: never on the interface thread.
     Save insert(const RankingTable &table, const QString &name, std::int32_t score, bool firstGame) const;
 
 private:
-    bool write(const RankingTable &table) const;
+    SaveResult write(const RankingTable &table) const;
 
     QString m_path;
     std::chrono::milliseconds m_lockWait;
