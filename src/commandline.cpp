@@ -26,6 +26,9 @@ struct Option
     QString description; // empty: one of Qt's own
     // Takes the value (empty for a switch); the complaint, or empty when taken.
     std::function<QString(const QString &value)> take;
+    // A second value as an argument of its own, such as the file to write;
+    // handed over after the first and a null character, which no argument holds.
+    QString secondValueName{};
 };
 
 QString dashed(const QString &name)
@@ -55,6 +58,8 @@ QString helpText(const std::vector<Option> &options)
         QString column = names.join(QStringLiteral(", "));
         if (!option.valueName.isEmpty())
             column += QStringLiteral(" <%1>").arg(option.valueName);
+        if (!option.secondValueName.isEmpty())
+            column += QStringLiteral(" <%1>").arg(option.secondValueName);
         width = qMax(width, terminalWidth(column));
         rows.emplace_back(column, option.description);
     }
@@ -120,6 +125,11 @@ QString readArguments(const QStringList &arguments, const std::vector<Option> &o
         } else {
             return CommandLine::tr("选项“%1”后面少了%2。").arg(dashed(name), option->valueName);
         }
+        if (!option->secondValueName.isEmpty()) {
+            if (i + 1 >= arguments.size())
+                return CommandLine::tr("选项“%1”后面少了%2。").arg(dashed(name), option->secondValueName);
+            value += QChar::Null + arguments[++i];
+        }
         if (QString complaint = option->take(value); !complaint.isEmpty())
             return complaint;
     }
@@ -157,6 +167,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
              result.knowerLevelsFile = file;
              return QString();
          }},
+        {{QStringLiteral("report")}, tr("名字"), tr("把这个玩家的一页报告写进 PDF 文件，不用显示器。"),
+         [&](const QString &nameAndFile) {
+             result.action = Action::Report;
+             result.reportPlayer = nameAndFile.section(QChar::Null, 0, 0);
+             result.reportFile = nameAndFile.section(QChar::Null, 1);
+             return QString();
+         },
+         tr("文件.pdf")},
     };
     const QString value = tr("值");
     options.push_back({{QStringLiteral("platform")}, value, {}, keepsValue(result.qtPlatform)});

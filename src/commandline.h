@@ -22,6 +22,7 @@ public:
         PrintAndExit, // text goes to standard output, the exit status is 0
         Fail,         // text goes to standard error, the exit status is not 0
         KnowerLevels, // the knower levels of knowerLevelsFile go to standard output
+        Report,       // reportPlayer's one-page report is written to reportFile, with no display
     };
 
     Action action = Action::Play;
@@ -31,6 +32,8 @@ public:
     bool parentsCorner = false;
     std::optional<QString> player{}; // play as them; empty: the last player
     QString knowerLevelsFile{};
+    QString reportPlayer{};
+    QString reportFile{};
     // Where Qt is told to open windows (-platform, and -display for X11); empty when not told.
     QString qtPlatform{};
     QString qtDisplay{};

@@ -1,7 +1,9 @@
 #include "game/gamewindow.h"
+#include "history/historystore.h"
 #include "parents/adultdoor.h"
 #include "parents/doordialog.h"
 #include "parents/holdtoopen.h"
+#include "parents/parentsentrance.h"
 #include "rulesrecorder.h"
 
 #include <QTest>
@@ -134,6 +136,8 @@ private slots:
         RecordingJudgements judgements;
         QTemporaryDir folder;
         GameWindow game(sound, judgements, folder.path() + u'/', 1, Bitmaps{});
+        HistoryStore history;
+        ParentsEntrance entrance(game, history, Preferences{}, 1);
         game.show();
         QVERIFY(QTest::qWaitForWindowExposed(&game));
         auto *const button = game.findChild<QWidget *>(u"helpButton"_s);

@@ -40,6 +40,12 @@ private slots:
                                        << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = " "};
         QTest::newRow("knower levels") << QStringList{"--knower-levels", "trials.csv"}
                                        << CommandLine{.action = Action::KnowerLevels, .knowerLevelsFile = "trials.csv"};
+        QTest::newRow("report") << QStringList{"--report", "小明", "ming.pdf"}
+                                << CommandLine{.action = Action::Report, .reportPlayer = "小明", .reportFile = "ming.pdf"};
+        QTest::newRow("report without a file") << QStringList{"--report", "小明"}
+                                               << CommandLine{.action = Action::Fail, .text = "“--report”后面少了文件.pdf"};
+        QTest::newRow("report with two files") << QStringList{"--report=小明", "a.pdf", "b.pdf"}
+                                               << CommandLine{.action = Action::Fail, .text = "多余的参数“b.pdf”"};
         QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
                                           << CommandLine{.qtPlatform = "offscreen", .qtDisplay = ":3"};
     }
@@ -51,9 +57,10 @@ private slots:
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
         QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.player,
-                          parsed.knowerLevelsFile, parsed.qtPlatform, parsed.qtDisplay),
+                          parsed.knowerLevelsFile, parsed.qtPlatform, parsed.qtDisplay, parsed.reportPlayer, parsed.reportFile),
                  std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.player,
-                          expected.knowerLevelsFile, expected.qtPlatform, expected.qtDisplay));
+                          expected.knowerLevelsFile, expected.qtPlatform, expected.qtDisplay, expected.reportPlayer,
+                          expected.reportFile));
     }
 
     // Every way in that the desktop offers starts the game, each with its own options.

@@ -4,9 +4,7 @@
 #include "widgets/picturebox.h"
 #include "help/helpwindow.h"
 #include "leaderboard/leaderboardwindow.h"
-#include "parents/doordialog.h"
 #include "parents/holdtoopen.h"
-#include "parents/parentscorner.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -113,7 +111,6 @@ GameWindow::GameWindow(SoundSink &sound, JudgementSink &judgements, QString prog
     : m_sound(sound)
     , m_rules(sound, *this, judgements, seed)
     , m_programFolder(std::move(programFolder))
-    , m_adultDoor(seed)
 {
     buildControls();
     loadAtStart(bitmaps);
@@ -432,13 +429,5 @@ void GameWindow::openParentsCorner()
 
 void GameWindow::showParentsCorner()
 {
-    if (!m_doorDialog) {
-        m_doorDialog = new DoorDialog(m_adultDoor, this);
-        connect(m_doorDialog, &DoorDialog::accepted, this, [this] {
-            if (!m_parentsCorner)
-                m_parentsCorner = new ParentsCorner(this);
-            m_parentsCorner->open();
-        });
-    }
-    m_doorDialog->open();
+    emit parentsCornerWanted();
 }

@@ -5,7 +5,6 @@
 #include "game/gamerules.h"
 #include "game/stagelayout.h"
 #include "game/tickglide.h"
-#include "parents/adultdoor.h"
 #include "widgets/designscale.h"
 
 #include <QWidget>
@@ -15,11 +14,9 @@
 #include <utility>
 #include <vector>
 
-class DoorDialog;
 class HelpWindow;
 class JudgementSink;
 class LeaderboardWindow;
-class ParentsCorner;
 class PictureBox;
 class QLabel;
 class QTimer;
@@ -47,8 +44,12 @@ public:
     // Screen pixels to a design pixel: 1 in the window.
     qreal factor() const { return m_layout.factor(); }
 
-    // Abandons the game, as help does, and asks the adult's question.
+    // Abandons the game, as help does, and asks for the parents' corner.
     void openParentsCorner();
+
+signals:
+    // Whoever keeps the corner asks the adult's question first.
+    void parentsCornerWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -118,7 +119,4 @@ private:
     // Made at their first opening; owned as the game window's children.
     LeaderboardWindow *m_leaderboard = nullptr;
     HelpWindow *m_help = nullptr;
-    AdultDoor m_adultDoor;
-    DoorDialog *m_doorDialog = nullptr;
-    ParentsCorner *m_parentsCorner = nullptr;
 };

@@ -10,15 +10,16 @@ struct LanguageFacts
     const char16_t *code;
     const char16_t *translation;
     const char16_t *numberSounds;
+    const char16_t *nativeName;
 };
 
 // Traditional Mandarin speaks the design's numbers; only Cantonese and
 // English have numbers of their own.
 constexpr std::array<LanguageFacts, 4> Facts{{
-    {Language::SimplifiedMandarin, u"zh_CN", u"", u":/wav/"},
-    {Language::TraditionalMandarin, u"zh_TW", u":/i18n/kobu_zh_TW.qm", u":/wav/"},
-    {Language::Cantonese, u"zh_HK", u":/i18n/kobu_zh_HK.qm", u":/wav/yue/"},
-    {Language::English, u"en", u":/i18n/kobu_en.qm", u":/wav/en/"},
+    {Language::SimplifiedMandarin, u"zh_CN", u"", u":/wav/", u"普通话（简体字）"},
+    {Language::TraditionalMandarin, u"zh_TW", u":/i18n/kobu_zh_TW.qm", u":/wav/", u"國語（繁體字）"},
+    {Language::Cantonese, u"zh_HK", u":/i18n/kobu_zh_HK.qm", u":/wav/yue/", u"粵語"},
+    {Language::English, u"en", u":/i18n/kobu_en.qm", u":/wav/en/", u"English"},
 }};
 
 const LanguageFacts &factsOf(Language language)
@@ -72,6 +73,11 @@ QStringList codes()
 QString code(Language language)
 {
     return QString::fromUtf16(factsOf(language).code);
+}
+
+QString nativeName(Language language)
+{
+    return QString::fromUtf16(factsOf(language).nativeName);
 }
 
 QString translationFile(Language language)

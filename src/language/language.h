@@ -25,6 +25,8 @@ Language forLocale(const QLocale &locale);
 std::optional<Language> fromCode(QStringView code);
 QStringList codes();
 QString code(Language language);
+// In the language itself, as its speakers would look for it in a list.
+QString nativeName(Language language);
 
 // The embedded compiled translation; empty for Simplified Mandarin.
 QString translationFile(Language language);

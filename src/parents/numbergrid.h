@@ -26,6 +26,7 @@ public:
     // 0 when none is.
     int selectedNumber() const { return m_selected; }
     void selectNumber(int number);
+    const NumberProgress &numberProgress(int number) const { return m_numbers.at(number - 1); }
 
     // Also drawn into the printed report; the legend fills the bottom of `area`.
     static void paint(QPainter &painter, const QRectF &area, const std::vector<NumberProgress> &numbers,

@@ -1,0 +1,183 @@
+#include "parents/familypage.h"
+
+#include "players/playerpicture.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Of the font's height: pictures big enough to tap.
+constexpr int PictureButtonScale = 3;
+
+} // namespace
+
+FamilyPage::FamilyPage(QWidget *parent)
+    : QWidget(parent)
+{
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("playerList"));
+    m_list->setAccessibleName(tr("玩家"));
+    const int iconSide = fontMetrics().height() * 2;
+    m_list->setIconSize(QSize(iconSide, iconSide));
+    m_nameBox = new QLineEdit(this);
+    m_nameBox->setObjectName(QStringLiteral("nameBox"));
+    m_nameBox->setMaxLength(History::MaxNameLength);
+    m_nameBox->setAccessibleName(tr("名字"));
+    m_nameBox->setPlaceholderText(tr("名字"));
+    m_addButton = new QPushButton(tr("添加玩家"), this);
+    m_addButton->setObjectName(QStringLiteral("addButton"));
+    m_renameButton = new QPushButton(tr("改名"), this);
+    m_renameButton->setObjectName(QStringLiteral("renameButton"));
+    m_removeButton = new QPushButton(tr("删除玩家…"), this);
+    m_removeButton->setObjectName(QStringLiteral("removeButton"));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("familyMessage"));
+    m_message->setWordWrap(true);
+
+    m_pictures = new QButtonGroup(this);
+    auto *const pictureRow = new QHBoxLayout;
+    const int pictureSide = fontMetrics().height() * PictureButtonScale;
+    for (PlayerPicture picture : PlayerPictures::all) {
+        auto *const button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("picture-%1").arg(PlayerPictures::code(picture)));
+        button->setCheckable(true);
+        button->setIcon(PlayerPictures::pixmap(picture, devicePixelRatioF() * pictureSide / PlayerPictures::Size));
+        button->setIconSize(QSize(pictureSide, pictureSide));
+        button->setAccessibleName(PlayerPictures::name(picture));
+        button->setToolTip(PlayerPictures::name(picture));
+        m_pictures->addButton(button, int(picture));
+        pictureRow->addWidget(button);
+    }
+    pictureRow->addStretch();
+
+    auto *const nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_nameBox, 1);
+    nameRow->addWidget(m_addButton);
+    nameRow->addWidget(m_renameButton);
+    nameRow->addWidget(m_removeButton);
+    auto *const layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(nameRow);
+    layout->addWidget(new QLabel(tr("图片："), this));
+    layout->addLayout(pictureRow);
+    layout->addWidget(m_message);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, &FamilyPage::showChosen);
+    connect(m_addButton, &QPushButton::clicked, this, [this] { emit addWanted(m_nameBox->text()); });
+    connect(m_nameBox, &QLineEdit::returnPressed, m_addButton, &QPushButton::click);
+    connect(m_renameButton, &QPushButton::clicked, this, [this] {
+        if (const History::Player *player = chosen())
+            emit renameWanted(player->id, m_nameBox->text());
+    });
+    connect(m_removeButton, &QPushButton::clicked, this, &FamilyPage::askToRemove);
+    connect(m_pictures, &QButtonGroup::idClicked, this, [this](int picture) {
+        if (const History::Player *player = chosen())
+            emit pictureWanted(player->id, picture);
+    });
+    showChosen();
+}
+
+void FamilyPage::setPlayers(std::vector<History::Player> players)
+{
+    const std::int64_t wasChosen = chosenPlayer();
+    m_players = std::move(players);
+    m_list->clear();
+    const qreal iconScale = devicePixelRatioF() * m_list->iconSize().width() / PlayerPictures::Size;
+    for (const History::Player &player : m_players) {
+        auto *const item = new QListWidgetItem(player.name, m_list);
+        item->setIcon(PlayerPictures::pixmap(PlayerPicture(player.picture), iconScale));
+        if (player.id == wasChosen)
+            m_list->setCurrentItem(item);
+    }
+    m_message->clear();
+    showChosen();
+}
+
+std::int64_t FamilyPage::chosenPlayer() const
+{
+    const History::Player *player = chosen();
+    return player ? player->id : 0;
+}
+
+const History::Player *FamilyPage::chosen() const
+{
+    const int row = m_list->currentRow();
+    return row >= 0 && row < int(m_players.size()) ? &m_players[row] : nullptr;
+}
+
+void FamilyPage::showChosen()
+{
+    const History::Player *player = chosen();
+    m_renameButton->setEnabled(player);
+    m_removeButton->setEnabled(player);
+    for (QAbstractButton *button : m_pictures->buttons())
+        button->setEnabled(player);
+    if (!player)
+        return;
+    m_nameBox->setText(player->name);
+    if (QAbstractButton *button = m_pictures->button(player->picture))
+        button->setChecked(true);
+}
+
+void FamilyPage::showResult(History::EditResult result)
+{
+    switch (result) {
+    case History::EditResult::Done:
+        m_message->clear();
+        return;
+    case History::EditResult::InvalidName:
+        m_message->setText(tr("名字要有 1 到 %1 个字。").arg(History::MaxNameLength));
+        return;
+    case History::EditResult::NameTaken:
+        m_message->setText(tr("已经有叫这个名字的玩家了。"));
+        return;
+    case History::EditResult::InvalidValue:
+    case History::EditResult::NoSuchPlayer:
+        m_message->setText(tr("没能改好，请再试一次。"));
+        return;
+    case History::EditResult::CannotWrite:
+        m_message->setText(tr("记录写不进去，改动没有保存。"));
+        return;
+    }
+}
+
+// Twice, since the child's whole history goes with them.
+void FamilyPage::askToRemove()
+{
+    const History::Player *player = chosen();
+    if (!player)
+        return;
+    const std::int64_t id = player->id;
+    const QString name = player->name;
+    auto *const first = new QMessageBox(QMessageBox::Question, tr("删除玩家"),
+                                        tr("要删除“%1”吗？%1 玩过的全部记录也会一起删除。").arg(name),
+                                        QMessageBox::Yes | QMessageBox::No, this);
+    first->setObjectName(QStringLiteral("removeQuestion"));
+    first->setAttribute(Qt::WA_DeleteOnClose);
+    first->setDefaultButton(QMessageBox::No);
+    connect(first, &QMessageBox::finished, this, [this, id, name](int answer) {
+        if (answer != QMessageBox::Yes)
+            return;
+        auto *const second = new QMessageBox(QMessageBox::Warning, tr("删除玩家"),
+                                             tr("真的删除“%1”和 %1 的全部记录吗？删除后找不回来。").arg(name),
+                                             QMessageBox::Yes | QMessageBox::No, this);
+        second->setObjectName(QStringLiteral("removeQuestionAgain"));
+        second->setAttribute(Qt::WA_DeleteOnClose);
+        second->setDefaultButton(QMessageBox::No);
+        connect(second, &QMessageBox::finished, this, [this, id](int again) {
+            if (again == QMessageBox::Yes)
+                emit removeWanted(id);
+        });
+        second->open();
+    });
+    first->open();
+}

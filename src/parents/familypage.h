@@ -1,0 +1,51 @@
+#pragma once
+
+#include "history/historytypes.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMessageBox;
+class QPushButton;
+
+// The family's players: add, rename, choose a picture, remove. Each wish
+// goes out as a signal; the list comes back from the history.
+class FamilyPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FamilyPage(QWidget *parent = nullptr);
+
+    void setPlayers(std::vector<History::Player> players);
+    // What became of the last wish, said only when it failed.
+    void showResult(History::EditResult result);
+    // 0 when nobody is chosen.
+    std::int64_t chosenPlayer() const;
+
+signals:
+    void addWanted(const QString &name);
+    void renameWanted(std::int64_t player, const QString &name);
+    void pictureWanted(std::int64_t player, int picture);
+    // Asked twice before it goes out.
+    void removeWanted(std::int64_t player);
+
+private:
+    void showChosen();
+    const History::Player *chosen() const;
+    void askToRemove();
+
+    std::vector<History::Player> m_players;
+    QListWidget *m_list = nullptr;
+    QLineEdit *m_nameBox = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_renameButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QButtonGroup *m_pictures = nullptr;
+    QLabel *m_message = nullptr;
+};

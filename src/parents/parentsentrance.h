@@ -1,0 +1,38 @@
+#pragma once
+
+#include "parents/adultdoor.h"
+#include "parents/preferences.h"
+
+#include <QObject>
+#include <QPointer>
+
+class DoorDialog;
+class GameWindow;
+class HistoryStore;
+class ParentsCorner;
+
+// The way from the game into the parents' corner: when the game asks for
+// it, the adult's question, and on its answer the corner over the game.
+class ParentsEntrance : public QObject
+{
+    Q_OBJECT
+
+public:
+    ParentsEntrance(GameWindow &game, HistoryStore &history, Preferences preferences, std::uint32_t seed);
+
+    ParentsCorner *corner() const { return m_corner; }
+
+signals:
+    void preferencesChanged(const Preferences &preferences);
+
+private:
+    void askAtTheDoor();
+    void openCorner();
+
+    GameWindow &m_game;
+    HistoryStore &m_history;
+    Preferences m_preferences;
+    AdultDoor m_door;
+    QPointer<DoorDialog> m_doorDialog;
+    QPointer<ParentsCorner> m_corner;
+};

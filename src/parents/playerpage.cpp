@@ -1,0 +1,113 @@
+#include "parents/playerpage.h"
+
+#include "parents/knowerwording.h"
+#include "parents/numbergrid.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Of the page's font.
+constexpr qreal NameFontScale = 1.6;
+constexpr qreal SummaryFontScale = 1.25;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, qreal fontScale = 1, bool bold = false)
+{
+    auto *const label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * fontScale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+PlayerPage::PlayerPage(QWidget *parent)
+    : QWidget(parent)
+{
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_name = makeLabel(this, QStringLiteral("name"), NameFontScale, true);
+    m_summary = makeLabel(this, QStringLiteral("summary"), SummaryFontScale, true);
+    m_meaning = makeLabel(this, QStringLiteral("meaning"));
+    m_practice = makeLabel(this, QStringLiteral("practice"));
+    m_grid = new NumberGrid(this);
+    m_numberDetail = makeLabel(this, QStringLiteral("numberDetail"));
+    m_numberDetail->setText(tr("把鼠标移到一个数上，或者点一下，就能看到详情。"));
+    m_weekChart = new BarChartView(BarChart(ChildReport::weekChartTitle(), BarChart::Scale::Fraction), this);
+    m_weekChart->setObjectName(QStringLiteral("weekChart"));
+    m_dayChart = new BarChartView(BarChart(ChildReport::dayChartTitle(), BarChart::Scale::Count), this);
+    m_dayChart->setObjectName(QStringLiteral("dayChart"));
+    m_games = new QTableWidget(0, 4, this);
+    m_games->setObjectName(QStringLiteral("lastGames"));
+    m_games->setAccessibleName(tr("最近 10 局"));
+    m_games->setHorizontalHeaderLabels({tr("时间"), tr("年级"), tr("得分"), tr("题数")});
+    m_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_games->verticalHeader()->hide();
+    m_games->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    connect(m_grid, &NumberGrid::selected, this, [this](int number) {
+        m_numberDetail->setText(KnowerWording::numberDetail(m_grid->numberProgress(number)));
+    });
+
+    auto *const header = new QGridLayout;
+    header->addWidget(m_picture, 0, 0, 3, 1, Qt::AlignTop);
+    header->addWidget(m_name, 0, 1);
+    header->addWidget(m_summary, 1, 1);
+    header->addWidget(m_meaning, 2, 1);
+    header->setColumnStretch(1, 1);
+    auto *const charts = new QHBoxLayout;
+    charts->addWidget(m_weekChart);
+    charts->addWidget(m_dayChart);
+    auto *const layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(m_practice);
+    layout->addWidget(m_grid);
+    layout->addWidget(m_numberDetail);
+    layout->addLayout(charts);
+    layout->addWidget(makeLabel(this, QStringLiteral("lastGamesHeading"), 1, true));
+    layout->addWidget(m_games);
+    findChild<QLabel *>(QStringLiteral("lastGamesHeading"))->setText(tr("最近 10 局"));
+}
+
+void PlayerPage::show(const ChildReport &report, QDate today)
+{
+    m_report = report;
+    const KnowerProgress progress = report.progress();
+    const KnowerWording words(progress);
+    const int pictureSide = fontMetrics().height() * 5;
+    m_picture->setPixmap(QPixmap::fromImage(report.picture.scaled(QSize(pictureSide, pictureSide) * devicePixelRatioF(),
+                                                                  Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_name->setText(report.player.name);
+    m_summary->setText(words.summary());
+    m_meaning->setText(words.meaning());
+    m_practice->setText(tr("在家可以练：%1").arg(words.practice()));
+    m_grid->setNumbers(report.numbers());
+    m_weekChart->setBars(report.weekBars(today));
+    m_dayChart->setBars(report.dayBars(today));
+    showGames();
+}
+
+void PlayerPage::showGames()
+{
+    const QLocale locale;
+    m_games->setRowCount(int(m_report.lastGames.size()));
+    for (int row = 0; row < int(m_report.lastGames.size()); ++row) {
+        const History::GameSummary &game = m_report.lastGames[row];
+        const QStringList cells{locale.toString(game.started.toLocalTime(), QLocale::ShortFormat),
+                                QString::number(game.settings.grade),
+                                game.score ? QString::number(*game.score) : tr("没打完"),
+                                QString::number(game.questions)};
+        for (int column = 0; column < cells.size(); ++column)
+            m_games->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}

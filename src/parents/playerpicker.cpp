@@ -1,0 +1,65 @@
+#include "parents/playerpicker.h"
+
+#include "players/playerpicture.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Of the font's height.
+constexpr int PictureScale = 5;
+constexpr int Columns = 4;
+
+} // namespace
+
+PlayerPicker::PlayerPicker(const std::vector<History::Player> &players, std::int64_t lastPlayer, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("playerPicker"));
+    setWindowTitle(tr("谁在玩？"));
+    setWindowModality(Qt::WindowModal);
+    auto *const question = new QLabel(tr("谁在玩？"), this);
+    QFont large = question->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    question->setFont(large);
+    question->setAlignment(Qt::AlignCenter);
+    auto *const grid = new QGridLayout;
+    const int side = fontMetrics().height() * PictureScale;
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        const History::Player &player = players[i];
+        auto *const button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("player%1").arg(i));
+        button->setText(player.name);
+        button->setAccessibleName(player.name);
+        button->setIcon(PlayerPictures::pixmap(PlayerPicture(player.picture),
+                                               devicePixelRatioF() * side / PlayerPictures::Size));
+        button->setIconSize(QSize(side, side));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setFont(large);
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, this, [this, player] {
+            m_chosen = player;
+            accept();
+        });
+        grid->addWidget(button, int(i) / Columns, int(i) % Columns);
+        if (player.id == lastPlayer || i == 0)
+            button->setFocus();
+    }
+    auto *const layout = new QVBoxLayout(this);
+    layout->addWidget(question);
+    layout->addLayout(grid);
+}
+
+void PlayerPicker::keyPressEvent(QKeyEvent *event)
+{
+    auto *const focused = qobject_cast<QToolButton *>(focusWidget());
+    if (focused && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        focused->click();
+    else
+        QDialog::keyPressEvent(event);
+}
