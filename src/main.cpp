@@ -5,6 +5,8 @@
 #include "game/gamewindow.h"
 #include "history/gamerecorder.h"
 #include "history/historystore.h"
+#include "parents/parentsentrance.h"
+#include "parents/reportcommand.h"
 #include "sound/soundplayer.h"
 #include "language/translation.h"
 #include "progress/knowerlevelsfile.h"
@@ -12,6 +14,7 @@
 #include "widgets/chinesefont.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -31,6 +34,15 @@ int main(int argc, char *argv[])
         const QCoreApplication console(argc, argv);
         const Translation translation(language);
         return printKnowerLevels(commandLine.knowerLevelsFile);
+    }
+    if (commandLine.action == CommandLine::Action::Report) {
+        // Drawn into a file: no screen is needed, whatever the desktop has.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication printer(argc, argv);
+        QGuiApplication::setApplicationName(QLatin1String(AppInfo::Name));
+        const Translation translation(language);
+        const QString programFolder = QDir(QGuiApplication::applicationDirPath()).absolutePath() + QDir::separator();
+        return ReportCommand::run(gameDataFolder(programFolder), commandLine.reportPlayer, commandLine.reportFile);
     }
     const bool screenFound = Screens::available(commandLine, QProcessEnvironment::systemEnvironment());
     if (commandLine.action != CommandLine::Action::Play || !screenFound) {
@@ -61,7 +73,12 @@ int main(int argc, char *argv[])
     SoundPlayer sound(sounds);
     HistoryStore history;
     GameRecorder recorder(history, Languages::code(language));
-    GameWindow game(sound, recorder, programFolder, std::random_device{}(), loadBitmaps());
+    const std::uint32_t seed = std::random_device{}();
+    GameWindow game(sound, recorder, programFolder, seed, loadBitmaps());
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(AppInfo::Name));
+    ParentsEntrance parents(game, history, Preferences::load(settings), seed);
+    QObject::connect(&parents, &ParentsEntrance::preferencesChanged, &app,
+                     [&settings](const Preferences &preferences) { preferences.save(settings); });
     if (commandLine.fullScreen)
         game.setFullScreen(true);
     else

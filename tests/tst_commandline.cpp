@@ -45,7 +45,7 @@ private slots:
         QTest::newRow("report without a file") << QStringList{"--report", "小明"}
                                                << CommandLine{.action = Action::Fail, .text = "“--report”后面少了文件.pdf"};
         QTest::newRow("report with two files") << QStringList{"--report=小明", "a.pdf", "b.pdf"}
-                                               << CommandLine{.action = Action::Fail, .text = "多余的参数“b.pdf”"};
+                                               << CommandLine{.action = Action::Fail, .text = "多余的参数“b.pdf”", .reportPlayer = "小明", .reportFile = "a.pdf"};
         QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
                                           << CommandLine{.qtPlatform = "offscreen", .qtDisplay = ":3"};
     }

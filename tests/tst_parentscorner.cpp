@@ -1,4 +1,5 @@
 #include "history/historystore.h"
+#include "parents/barchart.h"
 #include "parents/familypage.h"
 #include "parents/numbergrid.h"
 #include "parents/parentscorner.h"
@@ -22,6 +23,44 @@ const QList<History::Player> Family{{11, u"小明"_s, 0, 1, {}}, {12, u"Ana"_s, 
 std::vector<History::Player> family(int count)
 {
     return {Family.begin(), Family.begin() + count};
+}
+
+const History::GameSettings Mandarin{1, u"zh_CN"_s, History::Voice::BuiltIn, true};
+
+// Today at noon: the charts end today, whatever the hour the test runs.
+QDateTime todayAtNoon()
+{
+    return QDateTime(QDate::currentDate(), QTime(12, 0)).toUTC();
+}
+
+// 1 to 4 right three times each, 5 right once and missed twice with 6: knows 1 to 4, learning 5.
+void playGame(HistoryStore &store, const QDateTime &started)
+{
+    store.beginGame(started, Mandarin);
+    int question = 0;
+    const auto judge = [&](int asked, int given) {
+        store.recordJudgement({++question, 1, asked, given, asked == given, 2.5, 0});
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (int n = 1; n <= 4; ++n)
+            judge(n, n);
+    }
+    judge(5, 5);
+    judge(5, 6);
+    judge(5, 6);
+    store.endGame(130, started.addSecs(300));
+}
+
+HistoryWriter::Options optionsFor(const QTemporaryDir &folder, const QString &player)
+{
+    return HistoryWriter::Options{folder.path() + u'/', player, folder.filePath(u"kobu.ini"_s), {}};
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
 } // namespace
@@ -155,6 +194,114 @@ private slots:
         }
         QSettings again(file, QSettings::IniFormat);
         QCOMPARE(Preferences::load(again), chosen);
+    }
+
+    // The page says what the history holds: the level in words, the grid, the charts and the last games.
+    void playerPage()
+    {
+        QTemporaryDir folder;
+        HistoryStore store;
+        store.open(optionsFor(folder, u"小明"_s));
+        playGame(store, todayAtNoon());
+        QWidget game;
+        ParentsCorner corner(store, Preferences{}, &game);
+        QSignalSpy refreshed(&corner, &ParentsCorner::refreshed);
+        corner.show();
+        QVERIFY(refreshed.wait());
+        QCOMPARE(corner.pages()->tabText(0), u"小明"_s);
+        auto *const page = corner.findChild<PlayerPage *>();
+        const auto text = [page](const QString &name) { return page->findChild<QLabel *>(name)->text(); };
+        QCOMPARE(text(u"summary"_s), u"确实认识 1 到 4，正在学 5。"_s);
+        QCOMPARE(text(u"name"_s), u"小明"_s);
+        auto *const grid = page->findChild<NumberGrid *>();
+        QList<NumberStatus> statuses;
+        for (int n = 1; n <= 6; ++n)
+            statuses.append(grid->numberProgress(n).status);
+        QCOMPARE(statuses, QList({NumberStatus::Known, NumberStatus::Known, NumberStatus::Known, NumberStatus::Known,
+                                  NumberStatus::Learning, NumberStatus::NotEnoughPlay}));
+        const auto chart = [page](const QString &name) { return page->findChild<BarChartView *>(name)->chart().bars(); };
+        QCOMPARE(chart(u"dayChart"_s).size(), 30);
+        QCOMPARE(chart(u"dayChart"_s).last().value, 15.0);
+        QCOMPARE(chart(u"weekChart"_s).size(), 12);
+        QCOMPARE(chart(u"weekChart"_s).last().value, 13.0 / 15);
+        QCOMPARE(chart(u"weekChart"_s).first().value, std::nullopt);
+        auto *const games = page->findChild<QTableWidget *>();
+        QCOMPARE(games->rowCount(), 1);
+        QCOMPARE(QList({games->item(0, 1)->text(), games->item(0, 2)->text(), games->item(0, 3)->text()}),
+                 QList({u"1"_s, u"130"_s, u"15"_s}));
+        QVERIFY(!corner.findChild<QLabel *>(u"notice"_s)->isVisible());
+
+        // A player added on the family's page gets a page of their own.
+        auto *const family = corner.findChild<FamilyPage *>();
+        family->findChild<QLineEdit *>(u"nameBox"_s)->setText(u"小红"_s);
+        family->findChild<QPushButton *>(u"addButton"_s)->click();
+        QTRY_COMPARE(corner.findChildren<PlayerPage *>().size(), 2);
+    }
+
+    // A damaged history was set aside: the parent is told where it went.
+    void damagedNotice()
+    {
+        QTemporaryDir folder;
+        QFile damaged(folder.filePath(u"history.sqlite"_s));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(4096, 'x')) && (damaged.close(), true));
+        HistoryStore store;
+        store.open(optionsFor(folder, u"小明"_s));
+        QWidget game;
+        ParentsCorner corner(store, Preferences{}, &game);
+        QSignalSpy refreshed(&corner, &ParentsCorner::refreshed);
+        corner.show();
+        QVERIFY(refreshed.wait());
+        auto *const notice = corner.findChild<QLabel *>(u"notice"_s);
+        QTRY_VERIFY(notice->isVisible());
+        QVERIFY2(notice->text().contains(u"history.sqlite.damaged-"_s), qPrintable(notice->text()));
+    }
+
+    // A screen reader can name every control a parent can reach with the keyboard.
+    void accessibleNames()
+    {
+        QTemporaryDir folder;
+        HistoryStore store;
+        store.open(optionsFor(folder, u"小明"_s));
+        playGame(store, todayAtNoon());
+        QWidget game;
+        ParentsCorner corner(store, Preferences{}, &game);
+        QSignalSpy refreshed(&corner, &ParentsCorner::refreshed);
+        corner.show();
+        QVERIFY(refreshed.wait());
+        for (int tab = 0; tab < corner.pages()->count(); ++tab) {
+            corner.pages()->setCurrentIndex(tab);
+            for (QWidget *control : corner.findChildren<QWidget *>()) {
+                if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus))
+                    continue;
+                QAccessibleInterface *const accessible = QAccessible::queryAccessibleInterface(control);
+                QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                         qPrintable(control->metaObject()->className() + u" "_s + control->objectName()));
+            }
+        }
+    }
+
+    // The report a teacher gets: its text read back, and every font embedded.
+    void report()
+    {
+        QTemporaryDir folder;
+        HistoryStore store;
+        store.open(optionsFor(folder, u"小明"_s));
+        playGame(store, todayAtNoon());
+        QWidget game;
+        ParentsCorner corner(store, Preferences{}, &game);
+        QSignalSpy refreshed(&corner, &ParentsCorner::refreshed);
+        corner.show();
+        QVERIFY(refreshed.wait());
+        const QString file = folder.filePath(u"小明.pdf"_s);
+        QVERIFY(ReportPdf::write(corner.findChild<PlayerPage *>()->report(), QDate(2026, 12, 7), file));
+        const QString text = run(u"pdftotext"_s, {file, u"-"_s}).simplified().remove(u' ');
+        for (const QString &expected : {u"小明"_s, u"确实认识1到4，正在学5。"_s, u"每天答的题数"_s, u"每周第一次就答对的比例"_s,
+                                        u"2026"_s})
+            QVERIFY2(text.contains(expected), qPrintable(expected + u" in "_s + text));
+        const QStringList fonts = run(u"pdffonts"_s, {file}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString &font : fonts)
+            QVERIFY2(font.contains(u" yes "_s), qPrintable(font));
     }
 };
 

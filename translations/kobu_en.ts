@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>ChildReport</name>
+    <message>
+        <source>每周第一次就答对的比例（最近 12 周）</source>
+        <translation>Right the first time, per week (last 12 weeks)</translation>
+    </message>
+    <message>
+        <source>每天答的题数（最近 30 天）</source>
+        <translation>Questions answered per day (last 30 days)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>打开家长园地（先回答一道大人的题）。</source>
@@ -87,6 +98,14 @@
         <source>玩家的名字要有 1 到 %1 个字。</source>
         <translation>A player&apos;s name has 1 to %1 characters.</translation>
     </message>
+    <message>
+        <source>把这个玩家的一页报告写进 PDF 文件，不用显示器。</source>
+        <translation>Write this player&apos;s one-page report into a PDF file, with no display.</translation>
+    </message>
+    <message>
+        <source>文件.pdf</source>
+        <translation>file.pdf</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -140,6 +159,61 @@
     <message>
         <source>答错了三次。请 %1 秒后再试。</source>
         <translation>Three wrong answers. Please try again in %1 s.</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyPage</name>
+    <message>
+        <source>玩家</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation type="unfinished">name</translation>
+    </message>
+    <message>
+        <source>添加玩家</source>
+        <translation>Add player</translation>
+    </message>
+    <message>
+        <source>改名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>删除玩家…</source>
+        <translation>Remove player…</translation>
+    </message>
+    <message>
+        <source>图片：</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
+        <source>名字要有 1 到 %1 个字。</source>
+        <translation>A name has 1 to %1 characters.</translation>
+    </message>
+    <message>
+        <source>已经有叫这个名字的玩家了。</source>
+        <translation>There is already a player with this name.</translation>
+    </message>
+    <message>
+        <source>没能改好，请再试一次。</source>
+        <translation>That did not work. Please try again.</translation>
+    </message>
+    <message>
+        <source>记录写不进去，改动没有保存。</source>
+        <translation>The history cannot be written: the change was not saved.</translation>
+    </message>
+    <message>
+        <source>删除玩家</source>
+        <translation>Remove player</translation>
+    </message>
+    <message>
+        <source>要删除“%1”吗？%1 玩过的全部记录也会一起删除。</source>
+        <translation>Remove “%1”? Everything %1 has played is removed with them.</translation>
+    </message>
+    <message>
+        <source>真的删除“%1”和 %1 的全部记录吗？删除后找不回来。</source>
+        <translation>Really remove “%1” and all of %1&apos;s history? It cannot be brought back.</translation>
     </message>
 </context>
 <context>
@@ -404,6 +478,68 @@
         <source>关闭</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>家长园地的各页</source>
+        <translation>Pages of the parents&apos; corner</translation>
+    </message>
+    <message>
+        <source>玩家</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>记录文件坏了，已经放到一边保存（%1），并开始了新的记录。</source>
+        <translation>The history file was damaged. It was kept aside (%1) and a new history was started.</translation>
+    </message>
+    <message>
+        <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
+        <translation>The history cannot be written: %1. The game plays as usual, but this time is not recorded.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPage</name>
+    <message>
+        <source>把鼠标移到一个数上，或者点一下，就能看到详情。</source>
+        <translation>Point at a number, or tap it, to see more.</translation>
+    </message>
+    <message>
+        <source>最近 10 局</source>
+        <translation>The last 10 games</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>年级</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>得分</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>题数</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>To practise at home: %1</translation>
+    </message>
+    <message>
+        <source>没打完</source>
+        <translation>not finished</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPicker</name>
+    <message>
+        <source>谁在玩？</source>
+        <translation>Who is playing?</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPictures</name>
@@ -438,6 +574,59 @@
     <message>
         <source>狮子</source>
         <translation>Lion</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>跟随系统</source>
+        <translation>The desktop&apos;s</translation>
+    </message>
+    <message>
+        <source>开始时全屏</source>
+        <translation>Start in full screen</translation>
+    </message>
+    <message>
+        <source>开始时数出声来</source>
+        <translation>Count aloud from the start</translation>
+    </message>
+    <message>
+        <source>用家长录的声音念数</source>
+        <translation>Say the numbers in the parent&apos;s recorded voice</translation>
+    </message>
+    <message>
+        <source>语言：</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>没有叫“%1”的玩家。</source>
+        <translation>There is no player called “%1”.</translation>
+    </message>
+    <message>
+        <source>写不了“%1”。</source>
+        <translation>Cannot write “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>%1 的数数报告</source>
+        <translation>Counting report for %1</translation>
+    </message>
+    <message>
+        <source>咕噜号 · 数数报告</source>
+        <translation>Kobu Counting Train · Counting report</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>To practise at home: %1</translation>
     </message>
 </context>
 <context>

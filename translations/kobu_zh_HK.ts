@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK" sourcelanguage="zh_CN">
 <context>
+    <name>ChildReport</name>
+    <message>
+        <source>每周第一次就答对的比例（最近 12 周）</source>
+        <translation>每個星期第一次就答啱嘅比例（最近 12 個星期）</translation>
+    </message>
+    <message>
+        <source>每天答的题数（最近 30 天）</source>
+        <translation>每日答嘅題數（最近 30 日）</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>打开家长园地（先回答一道大人的题）。</source>
@@ -87,6 +98,14 @@
         <source>玩家的名字要有 1 到 %1 个字。</source>
         <translation>玩家個名要有 1 至 %1 個字。</translation>
     </message>
+    <message>
+        <source>把这个玩家的一页报告写进 PDF 文件，不用显示器。</source>
+        <translation>將呢個玩家嘅一頁報告寫入 PDF 檔案，唔使顯示器。</translation>
+    </message>
+    <message>
+        <source>文件.pdf</source>
+        <translation>檔案.pdf</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -140,6 +159,61 @@
     <message>
         <source>答错了三次。请 %1 秒后再试。</source>
         <translation>答錯咗三次。請 %1 秒之後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyPage</name>
+    <message>
+        <source>玩家</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation type="unfinished">名</translation>
+    </message>
+    <message>
+        <source>添加玩家</source>
+        <translation>加玩家</translation>
+    </message>
+    <message>
+        <source>改名</source>
+        <translation>改名</translation>
+    </message>
+    <message>
+        <source>删除玩家…</source>
+        <translation>刪除玩家…</translation>
+    </message>
+    <message>
+        <source>图片：</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>名字要有 1 到 %1 个字。</source>
+        <translation>名要有 1 到 %1 個字。</translation>
+    </message>
+    <message>
+        <source>已经有叫这个名字的玩家了。</source>
+        <translation>已經有玩家叫呢個名。</translation>
+    </message>
+    <message>
+        <source>没能改好，请再试一次。</source>
+        <translation>改唔到，請再試一次。</translation>
+    </message>
+    <message>
+        <source>记录写不进去，改动没有保存。</source>
+        <translation>記錄寫唔入去，改動冇儲存。</translation>
+    </message>
+    <message>
+        <source>删除玩家</source>
+        <translation>刪除玩家</translation>
+    </message>
+    <message>
+        <source>要删除“%1”吗？%1 玩过的全部记录也会一起删除。</source>
+        <translation>要刪除「%1」嗎？%1 玩過嘅全部記錄都會一齊刪除。</translation>
+    </message>
+    <message>
+        <source>真的删除“%1”和 %1 的全部记录吗？删除后找不回来。</source>
+        <translation>真係刪除「%1」同 %1 嘅全部記錄？刪除咗就搵唔返。</translation>
     </message>
 </context>
 <context>
@@ -404,6 +478,68 @@
         <source>关闭</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>家长园地的各页</source>
+        <translation>家長園地嘅各頁</translation>
+    </message>
+    <message>
+        <source>玩家</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>记录文件坏了，已经放到一边保存（%1），并开始了新的记录。</source>
+        <translation>記錄檔案壞咗，已經放埋一邊保存（%1），並開始咗新嘅記錄。</translation>
+    </message>
+    <message>
+        <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
+        <translation>記錄寫唔入去：%1。遊戲照玩，不過今次玩嘅唔會記低。</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPage</name>
+    <message>
+        <source>把鼠标移到一个数上，或者点一下，就能看到详情。</source>
+        <translation>將滑鼠移到一個數上面，或者撳一下，就睇到詳情。</translation>
+    </message>
+    <message>
+        <source>最近 10 局</source>
+        <translation>最近 10 局</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>年级</source>
+        <translation>級別</translation>
+    </message>
+    <message>
+        <source>得分</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>题数</source>
+        <translation>題數</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>喺屋企可以練：%1</translation>
+    </message>
+    <message>
+        <source>没打完</source>
+        <translation>未玩完</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPicker</name>
+    <message>
+        <source>谁在玩？</source>
+        <translation>邊個玩？</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPictures</name>
@@ -438,6 +574,59 @@
     <message>
         <source>狮子</source>
         <translation>獅子</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟系統</translation>
+    </message>
+    <message>
+        <source>开始时全屏</source>
+        <translation>開始時全螢幕</translation>
+    </message>
+    <message>
+        <source>开始时数出声来</source>
+        <translation>開始時數出聲</translation>
+    </message>
+    <message>
+        <source>用家长录的声音念数</source>
+        <translation>用家長錄嘅聲讀數</translation>
+    </message>
+    <message>
+        <source>语言：</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>没有叫“%1”的玩家。</source>
+        <translation>冇玩家叫「%1」。</translation>
+    </message>
+    <message>
+        <source>写不了“%1”。</source>
+        <translation>寫唔到「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>%1 的数数报告</source>
+        <translation>%1 嘅數數報告</translation>
+    </message>
+    <message>
+        <source>咕噜号 · 数数报告</source>
+        <translation>咕嚕號 · 數數報告</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>喺屋企可以練：%1</translation>
     </message>
 </context>
 <context>

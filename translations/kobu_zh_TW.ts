@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
 <context>
+    <name>ChildReport</name>
+    <message>
+        <source>每周第一次就答对的比例（最近 12 周）</source>
+        <translation>每週第一次就答對的比例（最近 12 週）</translation>
+    </message>
+    <message>
+        <source>每天答的题数（最近 30 天）</source>
+        <translation>每天答的題數（最近 30 天）</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>打开家长园地（先回答一道大人的题）。</source>
@@ -87,6 +98,14 @@
         <source>玩家的名字要有 1 到 %1 个字。</source>
         <translation>玩家的名字要有 1 到 %1 個字。</translation>
     </message>
+    <message>
+        <source>把这个玩家的一页报告写进 PDF 文件，不用显示器。</source>
+        <translation>把這個玩家的一頁報告寫進 PDF 檔案，不用顯示器。</translation>
+    </message>
+    <message>
+        <source>文件.pdf</source>
+        <translation>檔案.pdf</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -140,6 +159,61 @@
     <message>
         <source>答错了三次。请 %1 秒后再试。</source>
         <translation>答錯了三次。請 %1 秒後再試。</translation>
+    </message>
+</context>
+<context>
+    <name>FamilyPage</name>
+    <message>
+        <source>玩家</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>名字</source>
+        <translation type="unfinished">名字</translation>
+    </message>
+    <message>
+        <source>添加玩家</source>
+        <translation>新增玩家</translation>
+    </message>
+    <message>
+        <source>改名</source>
+        <translation>改名</translation>
+    </message>
+    <message>
+        <source>删除玩家…</source>
+        <translation>刪除玩家…</translation>
+    </message>
+    <message>
+        <source>图片：</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>名字要有 1 到 %1 个字。</source>
+        <translation>名字要有 1 到 %1 個字。</translation>
+    </message>
+    <message>
+        <source>已经有叫这个名字的玩家了。</source>
+        <translation>已經有叫這個名字的玩家了。</translation>
+    </message>
+    <message>
+        <source>没能改好，请再试一次。</source>
+        <translation>沒能改好，請再試一次。</translation>
+    </message>
+    <message>
+        <source>记录写不进去，改动没有保存。</source>
+        <translation>記錄寫不進去，改動沒有儲存。</translation>
+    </message>
+    <message>
+        <source>删除玩家</source>
+        <translation>刪除玩家</translation>
+    </message>
+    <message>
+        <source>要删除“%1”吗？%1 玩过的全部记录也会一起删除。</source>
+        <translation>要刪除「%1」嗎？%1 玩過的全部記錄也會一起刪除。</translation>
+    </message>
+    <message>
+        <source>真的删除“%1”和 %1 的全部记录吗？删除后找不回来。</source>
+        <translation>真的刪除「%1」和 %1 的全部記錄嗎？刪除後找不回來。</translation>
     </message>
 </context>
 <context>
@@ -404,6 +478,68 @@
         <source>关闭</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>家长园地的各页</source>
+        <translation>家長園地的各頁</translation>
+    </message>
+    <message>
+        <source>玩家</source>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>记录文件坏了，已经放到一边保存（%1），并开始了新的记录。</source>
+        <translation>記錄檔案壞了，已經放到一邊保存（%1），並開始了新的記錄。</translation>
+    </message>
+    <message>
+        <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
+        <translation>記錄寫不進去：%1。遊戲照常玩，但這次玩的不會記下來。</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPage</name>
+    <message>
+        <source>把鼠标移到一个数上，或者点一下，就能看到详情。</source>
+        <translation>把滑鼠移到一個數上，或者點一下，就能看到詳情。</translation>
+    </message>
+    <message>
+        <source>最近 10 局</source>
+        <translation>最近 10 局</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>年级</source>
+        <translation>年級</translation>
+    </message>
+    <message>
+        <source>得分</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>题数</source>
+        <translation>題數</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>在家可以練：%1</translation>
+    </message>
+    <message>
+        <source>没打完</source>
+        <translation>沒打完</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerPicker</name>
+    <message>
+        <source>谁在玩？</source>
+        <translation>誰在玩？</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPictures</name>
@@ -438,6 +574,59 @@
     <message>
         <source>狮子</source>
         <translation>獅子</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>跟随系统</source>
+        <translation>跟隨系統</translation>
+    </message>
+    <message>
+        <source>开始时全屏</source>
+        <translation>開始時全螢幕</translation>
+    </message>
+    <message>
+        <source>开始时数出声来</source>
+        <translation>開始時數出聲來</translation>
+    </message>
+    <message>
+        <source>用家长录的声音念数</source>
+        <translation>用家長錄的聲音念數</translation>
+    </message>
+    <message>
+        <source>语言：</source>
+        <translation>語言：</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>語言</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>没有叫“%1”的玩家。</source>
+        <translation>沒有叫「%1」的玩家。</translation>
+    </message>
+    <message>
+        <source>写不了“%1”。</source>
+        <translation>寫不了「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPdf</name>
+    <message>
+        <source>%1 的数数报告</source>
+        <translation>%1 的數數報告</translation>
+    </message>
+    <message>
+        <source>咕噜号 · 数数报告</source>
+        <translation>咕嚕號 · 數數報告</translation>
+    </message>
+    <message>
+        <source>在家可以练：%1</source>
+        <translation>在家可以練：%1</translation>
     </message>
 </context>
 <context>

@@ -107,6 +107,7 @@ void ParentsCorner::showPlayers(const std::vector<History::Player> &players)
     m_pagesWaiting = int(players.size());
     for (std::size_t i = 0; i < players.size(); ++i) {
         m_pages->setTabText(int(i), players[i].name);
+        m_pages->widget(int(i))->setAccessibleName(players[i].name);
         m_pages->setTabIcon(int(i), PlayerPictures::pixmap(PlayerPicture(players[i].picture), devicePixelRatioF()));
         showPlayer(m_playerPages[i], players[i]);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parents/adultdoor.h"
+#include "parents/parentscorner.h"
 #include "parents/preferences.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@
 class DoorDialog;
 class GameWindow;
 class HistoryStore;
-class ParentsCorner;
 
 // The way from the game into the parents' corner: when the game asks for
 // it, the adult's question, and on its answer the corner over the game.

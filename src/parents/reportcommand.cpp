@@ -16,11 +16,6 @@ namespace {
 // The exit status of a file or name that cannot be used.
 constexpr int Refused = 2;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportCommand", text);
-}
-
 int refuse(const QString &why)
 {
     std::fputs(qPrintable(QStringLiteral("%1\n").arg(why)), stderr);
@@ -29,7 +24,7 @@ int refuse(const QString &why)
 
 } // namespace
 
-int writeReportCommand(const QString &dataFolder, const QString &playerName, const QString &fileName)
+int ReportCommand::run(const QString &dataFolder, const QString &playerName, const QString &fileName)
 {
     HistoryDatabase history(dataFolder);
     history.open();
