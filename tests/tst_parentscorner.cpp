@@ -51,9 +51,9 @@ void playGame(HistoryStore &store, const QDateTime &started)
     store.endGame(130, started.addSecs(300));
 }
 
-HistoryWriter::Options optionsFor(const QTemporaryDir &folder, const QString &player)
+std::function<HistoryWriter::Options()> optionsFor(const QTemporaryDir &folder, const QString &player)
 {
-    return HistoryWriter::Options{folder.path() + u'/', player, folder.filePath(u"kobu.ini"_s), {}};
+    return [=, &folder] { return HistoryWriter::Options{folder.path() + u'/', player, folder.filePath(u"kobu.ini"_s), {}}; };
 }
 
 QString run(const QString &program, const QStringList &arguments)

@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>名字</source>
-        <translation type="unfinished">名</translation>
+        <translation>名</translation>
     </message>
     <message>
         <source>添加玩家</source>
