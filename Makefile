@@ -1,7 +1,7 @@
 # make run   installs what is missing, builds and starts the game
 # make test  the same set-up, then every test headless, also under ASan/UBSan
 # make bench start-up, memory, idle CPU, sound latency and departure timing
-# make fuzz  fuzzes the ranking file reader (FUZZ_SECONDS, default 300), then
+# make fuzz  fuzzes the ranking file and CSV readers (FUZZ_SECONDS each, default 300), then
 #            storms the windows and races and kills saves at length under ASan/UBSan
 # make package builds the Debian package build-package/kobu_<version>_amd64.deb
 

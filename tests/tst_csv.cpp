@@ -16,7 +16,7 @@ private slots:
         QTest::newRow("CR LF") << "a,b\r\nc,d\r\n" << "1:a|b; 2:c|d" << 0;
         QTest::newRow("LF, no last break") << "a,b\nc,d" << "1:a|b; 2:c|d" << 0;
         QTest::newRow("lone CR") << "a\rb" << "1:a; 2:b" << 0;
-        QTest::newRow("byte order mark") << "\ufeffchild,x\n" << "1:child|x" << 0;
+        QTest::newRow("byte order mark") << QStringLiteral("\ufeffchild,x\n") << "1:child|x" << 0;
         QTest::newRow("empty fields") << ",a,\n" << "1:|a|" << 0;
         QTest::newRow("comma at the end") << "a," << "1:a|" << 0;
         QTest::newRow("blank lines") << "a\n\n\r\nb\n" << "1:a; 4:b" << 0;
@@ -55,6 +55,7 @@ private slots:
         QTest::newRow("quote") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
         QTest::newRow("LF") << "a\nb" << "\"a\nb\"";
         QTest::newRow("CR") << "a\rb" << "\"a\rb\"";
+        QTest::newRow("byte order mark first") << QStringLiteral("\ufeffa") << QStringLiteral("\"\ufeffa\"");
     }
 
     // Each field comes back as it was written.

@@ -150,8 +150,9 @@ CsvText decodeCsvText(const QByteArray &bytes)
 
 QString csvField(const QString &value)
 {
+    // A byte order mark in front would be taken for the file's own.
     const bool needsQuotes = value.contains(Comma) || value.contains(Quote) || value.contains(LineFeed)
-                             || value.contains(CarriageReturn);
+                             || value.contains(CarriageReturn) || value.startsWith(ByteOrderMark);
     if (!needsQuotes)
         return value;
     QString quoted = value;
