@@ -3,7 +3,8 @@
 #include "history/historystore.h"
 #include "history/historywriter.h"
 
-#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QDir>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <random>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -25,6 +27,10 @@ using Recordings = std::vector<HistoryWriter::Recording>;
 Q_DECLARE_METATYPE(EditResult)
 
 namespace {
+
+constexpr int Kills = 200;
+// A judgement handed over this long before a kill is on disk.
+constexpr qint64 SafeAfterMs = 100;
 
 const QDateTime Noon(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
 const GameSettings Mandarin{1, QStringLiteral("zh_CN"), Voice::BuiltIn, true};
@@ -386,6 +392,72 @@ private slots:
         HistoryWriter writer(optionsFor(folder));
         writer.open();
         QCOMPARE(writer.currentPlayer()->name, "小红");
+    }
+
+    // Killed at random moments, a game leaves a whole file with every judgement handed over 100 ms before.
+    void kills()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("history.sqlite"));
+        const quint32 seed = QRandomGenerator::global()->generate();
+        std::mt19937 random(seed);
+        std::uniform_int_distribution<int> lifetimeMs(0, 300);
+        int checked = 0;
+        for (int kill = 0; kill < Kills; ++kill) {
+            QProcess player;
+            player.start(QStringLiteral(HISTORY_PLAYER), {folder.path() + u'/', QStringLiteral("小明"), "100000", "4"});
+            while (!player.canReadLine())
+                QVERIFY(player.waitForReadyRead(30000));
+            QCOMPARE(player.readLine(), "playing\n");
+            QElapsedTimer clock;
+            clock.start();
+            const qint64 killAt = lifetimeMs(random);
+            QByteArray safe; // the last judgement printed early enough
+            for (qint64 left = killAt; left > 0; left = killAt - clock.elapsed()) {
+                player.waitForReadyRead(int(left));
+                while (player.canReadLine()) {
+                    const QByteArray line = player.readLine().trimmed();
+                    if (clock.elapsed() < killAt - SafeAfterMs)
+                        safe = line;
+                }
+            }
+            ::kill(pid_t(player.processId()), SIGKILL);
+            QVERIFY(player.waitForFinished());
+            if (!QFileInfo::exists(path))
+                continue;
+            QCOMPARE(ask(path, "PRAGMA integrity_check").toString(), "ok");
+            if (safe.isEmpty())
+                continue;
+            const QList<QByteArray> startAndQuestion = safe.split(' ');
+            const QString held = QStringLiteral("SELECT count(*) FROM judgements j JOIN games g ON g.id = j.game"
+                                                " WHERE g.started = '%1' AND j.question <= %2")
+                                     .arg(startAndQuestion[0], startAndQuestion[1]);
+            QVERIFY2(ask(path, held).toInt() == startAndQuestion[1].toInt(),
+                     qPrintable(QStringLiteral("kill %1 after %2 ms, seed %3: %4").arg(kill).arg(killAt).arg(seed).arg(safe)));
+            ++checked;
+        }
+        QVERIFY2(checked > Kills / 2, qPrintable(QString::number(checked)));
+    }
+
+    // Two games at once in one folder, as two players: both histories whole.
+    void twoGamesAtOnce()
+    {
+        QTemporaryDir folder;
+        constexpr int Judgements = 300;
+        std::array<QProcess, 2> games;
+        const QStringList players{QStringLiteral("小明"), QStringLiteral("Ann")};
+        for (int i = 0; i < 2; ++i)
+            games[i].start(QStringLiteral(HISTORY_PLAYER), {folder.path() + u'/', players[i], QString::number(Judgements), "1"});
+        for (QProcess &game : games) {
+            QVERIFY(game.waitForFinished(120000));
+            QCOMPARE(game.exitCode(), 0);
+        }
+        for (const QString &player : players) {
+            const QString held = QStringLiteral("SELECT count(*) FROM judgements j JOIN games g ON g.id = j.game"
+                                                " JOIN players p ON p.id = g.player WHERE p.name = '%1' AND g.score = %2")
+                                     .arg(player).arg(Judgements * 10);
+            QCOMPARE(ask(folder.filePath("history.sqlite"), held).toInt(), Judgements);
+        }
     }
 
     // Seconds count from the number appearing, across a miss; the game's language and settings go along.

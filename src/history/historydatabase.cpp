@@ -9,7 +9,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <map>
+#include <functional>
 
 using namespace History;
 
@@ -409,20 +409,16 @@ EditResult HistoryDatabase::addPlayer(const QString &name)
 {
     if (!isValidName(name))
         return EditResult::InvalidName;
-    if (playerNamed(name))
-        return EditResult::NameTaken;
-    if (!beginWriting())
-        return EditResult::CannotWrite;
-    QSqlQuery insert(m_database);
-    insert.prepare(QStringLiteral("INSERT INTO players (name, picture, grade, created) VALUES (?, 0, ?, ?)"));
-    insert.addBindValue(name);
-    insert.addBindValue(MinGrade);
-    insert.addBindValue(timeText(QDateTime::currentDateTimeUtc()));
-    if (!run(insert)) {
-        rollback();
-        return EditResult::CannotWrite;
-    }
-    return commit() ? EditResult::Done : EditResult::CannotWrite;
+    return write([&] {
+        if (playerNamed(name))
+            return EditResult::NameTaken;
+        QSqlQuery insert(m_database);
+        insert.prepare(QStringLiteral("INSERT INTO players (name, picture, grade, created) VALUES (?, 0, ?, ?)"));
+        insert.addBindValue(name);
+        insert.addBindValue(MinGrade);
+        insert.addBindValue(timeText(QDateTime::currentDateTimeUtc()));
+        return run(insert) ? EditResult::Done : EditResult::CannotWrite;
+    });
 }
 
 std::optional<Player> HistoryDatabase::findOrAddPlayer(const QString &name)
@@ -438,60 +434,66 @@ EditResult HistoryDatabase::renamePlayer(std::int64_t id, const QString &name)
 {
     if (!isValidName(name))
         return EditResult::InvalidName;
-    const auto other = playerNamed(name);
-    if (other && other->id != id)
-        return EditResult::NameTaken;
-    return edit(id, "UPDATE players SET name = ? WHERE id = ?", name);
+    return write([&] {
+        if (const auto other = playerNamed(name); other && other->id != id)
+            return EditResult::NameTaken;
+        return update(id, "UPDATE players SET name = ? WHERE id = ?", name);
+    });
 }
 
 EditResult HistoryDatabase::setPicture(std::int64_t id, int picture)
 {
     if (picture < 0 || picture >= Pictures)
         return EditResult::InvalidValue;
-    return edit(id, "UPDATE players SET picture = ? WHERE id = ?", picture);
+    return write([&] { return update(id, "UPDATE players SET picture = ? WHERE id = ?", picture); });
 }
 
 EditResult HistoryDatabase::setGrade(std::int64_t id, int grade)
 {
     if (grade < MinGrade || grade > MaxGrade)
         return EditResult::InvalidValue;
-    return edit(id, "UPDATE players SET grade = ? WHERE id = ?", grade);
+    return write([&] { return update(id, "UPDATE players SET grade = ? WHERE id = ?", grade); });
 }
 
-EditResult HistoryDatabase::edit(std::int64_t id, const char *statement, const QVariant &value)
+EditResult HistoryDatabase::update(std::int64_t id, const char *statement, const QVariant &value)
 {
     if (!player(id))
         return EditResult::NoSuchPlayer;
-    if (!beginWriting())
-        return EditResult::CannotWrite;
     QSqlQuery update(m_database);
     update.prepare(QLatin1String(statement));
     update.addBindValue(value);
     update.addBindValue(qint64(id));
-    if (!run(update)) {
-        rollback();
-        return EditResult::CannotWrite;
-    }
-    return commit() ? EditResult::Done : EditResult::CannotWrite;
+    return run(update) ? EditResult::Done : EditResult::CannotWrite;
 }
 
 EditResult HistoryDatabase::removePlayer(std::int64_t id)
 {
-    if (!player(id))
-        return EditResult::NoSuchPlayer;
+    return write([&] {
+        if (!player(id))
+            return EditResult::NoSuchPlayer;
+        // Spelled out rather than left to the cascade, which SQLite only
+        // follows when a connection asks for it.
+        for (const char *statement : {"DELETE FROM judgements WHERE game IN (SELECT id FROM games WHERE player = ?)",
+                                      "DELETE FROM games WHERE player = ?", "DELETE FROM players WHERE id = ?"}) {
+            QSqlQuery remove(m_database);
+            remove.prepare(QLatin1String(statement));
+            remove.addBindValue(qint64(id));
+            if (!run(remove))
+                return EditResult::CannotWrite;
+        }
+        return EditResult::Done;
+    });
+}
+
+// Checks and change in one transaction, which holds the file against other games.
+EditResult HistoryDatabase::write(const std::function<EditResult()> &change)
+{
     if (!beginWriting())
         return EditResult::CannotWrite;
-    // Spelled out rather than left to the cascade, which SQLite only
-    // follows when a connection asks for it.
-    for (const char *statement : {"DELETE FROM judgements WHERE game IN (SELECT id FROM games WHERE player = ?)",
-                                  "DELETE FROM games WHERE player = ?", "DELETE FROM players WHERE id = ?"}) {
-        QSqlQuery remove(m_database);
-        remove.prepare(QLatin1String(statement));
-        remove.addBindValue(qint64(id));
-        if (!run(remove)) {
-            rollback();
-            return EditResult::CannotWrite;
-        }
+    const EditResult result = change();
+    if (result != EditResult::Done) {
+        rollback();
+        return result;
     }
     return commit() ? EditResult::Done : EditResult::CannotWrite;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -80,7 +81,9 @@ private:
     void setAside();
     void cannotWrite(const QString &why);
     bool run(QSqlQuery &query);
-    History::EditResult edit(std::int64_t id, const char *statement, const QVariant &value);
+    History::EditResult update(std::int64_t id, const char *statement, const QVariant &value);
+    // Runs a change in a write transaction, kept only when it is Done.
+    History::EditResult write(const std::function<History::EditResult()> &change);
     std::vector<std::pair<QDateTime, std::pair<int, int>>> firstTriesPerGame(std::int64_t player, const QDateTime &since);
 
     QString m_folder;

@@ -47,7 +47,10 @@ Health HistoryWriter::open()
 
 void HistoryWriter::remember(const QString &name)
 {
-    settingsAt(m_options.settingsFile)->setValue(LastPlayerKey, name);
+    // Unchanged, the settings file is left alone: rewriting it costs a sync.
+    const auto settings = settingsAt(m_options.settingsFile);
+    if (settings->value(LastPlayerKey).toString() != name)
+        settings->setValue(LastPlayerKey, name);
 }
 
 QString HistoryWriter::rememberedName() const

@@ -1,0 +1,46 @@
+// Plays one game into a history as fast as asked, once the history is open
+// as a child's game begins long after: prints "playing", then each judgement
+// as it is handed over, "<game start> <question>". Killed at any moment, the
+// history must still hold what was printed a moment before.
+#include "history/historystore.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 5) {
+        std::fputs("usage: historyplayer FOLDER/ PLAYER JUDGEMENTS INTERVAL_MS\n", stderr);
+        return 2;
+    }
+    const QString folder = arguments[1];
+    const QString player = arguments[2];
+    const int judgements = arguments[3].toInt();
+    HistoryStore store;
+    store.open([&] { return HistoryWriter::Options{folder, player, folder + QStringLiteral("kobu.ini"), {}}; });
+    store.health().waitForFinished();
+    std::puts("playing");
+    const QDateTime started = QDateTime::currentDateTimeUtc();
+    const QByteArray startText = HistoryDatabase::timeText(started).toLatin1();
+    store.beginGame(started, History::GameSettings{1, QStringLiteral("zh_CN"), History::Voice::BuiltIn, true});
+    int question = 0;
+    QTimer judge;
+    judge.setInterval(arguments[4].toInt());
+    QObject::connect(&judge, &QTimer::timeout, &app, [&] {
+        ++question;
+        const int asked = question % 10 + 1;
+        store.recordJudgement(History::Judgement{question, 1, asked, asked, true, 1.5, 0});
+        std::printf("%s %d\n", startText.constData(), question);
+        std::fflush(stdout);
+        if (question == judgements) {
+            store.endGame(question * 10, QDateTime::currentDateTimeUtc());
+            app.quit();
+        }
+    });
+    judge.start();
+    return QCoreApplication::exec();
+}
