@@ -6,8 +6,9 @@
 #include <array>
 #include <optional>
 
-// The eight animals a player can have as their picture.
-enum class PlayerPicture { Cat, Dog, Rabbit, Panda, Pig, Frog, Chick, Lion };
+// The eight animals a player can have as their picture. The history keeps a
+// player's choice by its number: never renumber them.
+enum class PlayerPicture { Cat = 0, Dog = 1, Rabbit = 2, Panda = 3, Pig = 4, Frog = 5, Chick = 6, Lion = 7 };
 
 namespace PlayerPictures {
 
