@@ -27,10 +27,10 @@ namespace {
 constexpr int Plays = 50;
 constexpr int SilentStarts = 5;
 constexpr int DecodeRounds = 20;
-constexpr int FirstSound = 101;
-constexpr int LastSound = 113;
-constexpr int ShortSound = 111;
-constexpr int LongSound = 112;
+constexpr Sound FirstSound = Sound::Number1;
+constexpr Sound LastSound = Sound::Leaderboard;
+constexpr Sound ShortSound = Sound::Miss;
+constexpr Sound LongSound = Sound::Departure;
 constexpr int IdleSeconds = 3;
 constexpr int LatencyTargetMs = 25;
 constexpr double IdleCpuTargetMs = 1.0;
@@ -80,9 +80,15 @@ void verdict(bool met, const char *name, double valueMs, const char *relation, d
                 targetMs);
 }
 
-QByteArray embedded(int id)
+// The sound that many places after the given one, in the numbering of the embedded sounds.
+Sound soundAfter(Sound sound, int places)
 {
-    QFile file(QStringLiteral(":/wav/%1").arg(id));
+    return Sound(int(sound) + places);
+}
+
+QByteArray embedded(Sound sound)
+{
+    QFile file(QStringLiteral(":/wav/") + Sounds::fileName(sound));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -96,15 +102,15 @@ void runEventLoopFor(int milliseconds)
 // A sound is decoded once, at its first play, on the UI thread.
 void reportDecoding(const SdlAudio &sdl, const SDL_AudioSpec &device)
 {
-    int slowestId = FirstSound;
+    Sound slowestId = FirstSound;
     Spread slowest{0.0, 0.0};
-    for (int id = FirstSound; id <= LastSound; ++id) {
+    for (Sound id = FirstSound; id <= LastSound; id = soundAfter(id, 1)) {
         const QByteArray wav = embedded(id);
         std::vector<double> times;
         for (int round = 0; round < DecodeRounds; ++round) {
             const Clock::time_point start = Clock::now();
             if (!DecodedSound::decode(sdl, wav, device))
-                std::printf("  sound %d does not decode\n", id);
+                std::printf("  sound %d does not decode\n", int(id));
             times.push_back(millisecondsSince(start));
         }
         const Spread spread = spreadOf(times);
@@ -113,13 +119,13 @@ void reportDecoding(const SdlAudio &sdl, const SDL_AudioSpec &device)
             slowestId = id;
         }
     }
-    std::printf("decode, slowest sound (%d):     median %7.3f ms, worst %7.3f ms\n", slowestId,
+    std::printf("decode, slowest sound (%d):     median %7.3f ms, worst %7.3f ms\n", int(slowestId),
                 slowest.median, slowest.worst);
 }
 
 // From play() until the device has taken the first samples of the new sound;
 // empty if it never does.
-std::optional<double> startLatency(SoundPlayer &player, int id, std::size_t fullSize,
+std::optional<double> startLatency(SoundPlayer &player, Sound id, std::size_t fullSize,
                                    std::vector<double> &callTimes)
 {
     const Clock::time_point start = Clock::now();
@@ -158,7 +164,7 @@ void reportStartLatency(SoundPlayer &player, const SdlAudio &sdl, const SDL_Audi
     if (const std::optional<double> latency = startLatency(player, LongSound, longSize, callTimes))
         firstStarts.push_back(*latency);
     for (int play = 0; play < Plays; ++play) {
-        const int id = FirstSound + play % (ShortSound - FirstSound + 1);
+        const Sound id = soundAfter(FirstSound, play % (int(ShortSound) - int(FirstSound) + 1));
         const std::size_t fullSize = DecodedSound::decode(sdl, embedded(id), device)->bytes.size();
         if (const std::optional<double> latency = startLatency(player, id, fullSize, callTimes))
             cutOffStarts.push_back(*latency);

@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &history, [&history, player = commandLine.player, programFolder, sounds] {
         history.open([player, programFolder, sounds] {
             const auto voice = [sounds] {
-                return sounds.recordedIds().empty() ? History::Voice::BuiltIn : History::Voice::Parent;
+                return sounds.recordedNumbers().empty() ? History::Voice::BuiltIn : History::Voice::Parent;
             };
             return HistoryWriter::Options{gameDataFolder(programFolder), player, {}, voice};
         });

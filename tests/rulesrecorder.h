@@ -9,9 +9,9 @@
 // Stand-ins for the sound player and the other windows: they only remember.
 struct RecordingSound : SoundSink
 {
-    void play(int id) override { m_ids.append(id); }
-    const QList<int> &ids() const { return m_ids; }
-    QList<int> m_ids;
+    void play(Sound sound) override { m_sounds.append(sound); }
+    const QList<Sound> &ids() const { return m_sounds; }
+    QList<Sound> m_sounds;
 };
 
 struct RecordingHost : GameHost

@@ -3,11 +3,57 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A list of numbers the art generator names, as `NAME = [1, 2, 3]` on a line of its own.
+QList<int> generatorList(const QString &name)
+{
+    QFile source(QStringLiteral(KOBU_ART_GENERATOR));
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    const QRegularExpression line(QRegularExpression::anchoredPattern(name + QStringLiteral(R"( = \[([-\d, ]*)\])")));
+    QList<int> values;
+    for (const QByteArray &text : source.readAll().split('\n')) {
+        const QRegularExpressionMatch match = line.match(QString::fromUtf8(text));
+        if (match.hasMatch()) {
+            for (const QString &value : match.captured(1).split(u',', Qt::SkipEmptyParts))
+                values.append(value.trimmed().toInt());
+        }
+    }
+    return values;
+}
+
+template<typename Seats>
+QList<int> usedSeats(const Seats &seats)
+{
+    return QList<int>(seats.cbegin(), seats.cbegin() + GameRules::Seats);
+}
+
+} // namespace
+
 class tst_Assets : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The seats the game paints monkeys at are those the art generator drew the train's windows for.
+    void seatsAsDrawn_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("game");
+        QTest::newRow("columns") << u"SEAT_X"_s << usedSeats(GameRules::seatX);
+        QTest::newRow("rows") << u"SEAT_Y"_s << usedSeats(GameRules::seatY);
+    }
+
+    void seatsAsDrawn()
+    {
+        QFETCH(QString, name);
+        QFETCH(QList<int>, game);
+        QCOMPARE(generatorList(name), game);
+    }
+
     void pictures_data()
     {
         QTest::addColumn<int>("scale");
@@ -27,7 +73,8 @@ private slots:
                 && pictureScaleFor(scale + 0.25) == qMin(scale + 1, LargestPictureScale));
         for (const auto &[number, picture] : design)
             QCOMPARE(detailed.at(number).size(), picture.size() * scale);
-        const QImage &train = detailed.at(107), &mask = detailed.at(104), &monkey = detailed.at(105);
+        const QImage &train = detailed.at(Picture::Train), &mask = detailed.at(Picture::MonkeyMask),
+                     &monkey = detailed.at(Picture::Monkey);
         for (int seat = 0; seat < GameRules::Seats; ++seat)
             for (int y = (GameRules::seatY[seat] + 8) * scale; y <= (GameRules::seatY[seat] + 30) * scale; ++y)
                 for (int x = (GameRules::seatX[seat] + 6) * scale; x <= (GameRules::seatX[seat] + 28) * scale; ++x)

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-constexpr int Space = GameRules::KeySpace, Enter = GameRules::KeyEnter;
+constexpr GameRules::Key Space = GameRules::Key::Space, Enter = GameRules::Key::Enter;
 
 class tst_GameRules : public QObject
 {
@@ -13,14 +13,14 @@ class tst_GameRules : public QObject
 
 private slots:
     // With the sound off a train departs, scores 10 once and comes back empty; a wrong count and an 11th monkey each
-    // empty the train, hide the rightmost marker, play 111 and keep the number; the fifth miss ends the game.
+    // empty the train, hide the rightmost marker, play the miss and keep the number; the fifth miss ends the game.
     void departureMissesAndGameOver()
     {
         RecordingSound sound;
         RecordingHost host;
         RecordingJudgements judgements;
         GameRules rules(sound, host, judgements, 20240611);
-        const auto press = [&rules](int key, int times) { while (times-- > 0) rules.pressKey(key); };
+        const auto press = [&rules](GameRules::Key key, int times) { while (times-- > 0) rules.pressKey(key); };
         rules.toggleCountingAloud();
         rules.start();
         const int number = rules.askedNumber();
@@ -30,11 +30,11 @@ private slots:
             rules.tick();
         const int next = rules.askedNumber();
         QVERIFY(rules.trainLeft() == GameRules::TrainHome && rules.paintedSeats() == 0);
-        QCOMPARE(sound.ids(), (QList<int>{100 + number, 112, 100 + next}));
+        QCOMPARE(sound.ids(), (QList<Sound>{Sounds::spokenNumber(number), Sound::Departure, Sounds::spokenNumber(next)}));
         for (const int lives : {4, 3}) {
             press(Space, lives == 3 ? 11 : next % 10 + 1);
             press(Enter, lives == 3 ? 0 : 1);
-            QVERIFY(sound.ids().last() == 111 && rules.boarded() == 0 && rules.askedNumber() == next);
+            QVERIFY(sound.ids().last() == Sound::Miss && rules.boarded() == 0 && rules.askedNumber() == next);
             QVERIFY(rules.lifeMarkerVisible(lives - 1) && !rules.lifeMarkerVisible(lives));
         }
         press(Enter, 3);

@@ -28,11 +28,10 @@ const std::array<QString, 3> Names{QStringLiteral("小明"), QStringLiteral("a,\
 // The train with its first `seats` seats taken, built pixel by pixel from the mask and the picture.
 QImage trainWithMonkeys(int seats, int scale)
 {
-    const auto load = [scale](int n) {
-        return QImage(bitmapFolder(scale) + QString::number(n)).convertToFormat(QImage::Format_RGB32);
-    };
-    QImage train = load(107);
-    const QImage mask = load(104), monkey = load(105);
+    const Bitmaps pictures = loadBitmaps(bitmapFolder(scale));
+    const auto load = [&pictures](Picture picture) { return pictures.at(picture).convertToFormat(QImage::Format_RGB32); };
+    QImage train = load(Picture::Train);
+    const QImage mask = load(Picture::MonkeyMask), monkey = load(Picture::Monkey);
     for (int seat = 0; seat < seats; ++seat)
         for (int y = 0; y < mask.height(); ++y)
             for (int x = 0; x < mask.width(); ++x) {

@@ -35,8 +35,8 @@ private slots:
                                                           u"排行榜文件读不出来，这次没有保存。原来的分数都还在。"_s};
     }
 
-    // Each showing plays 113. The save keeps the window answering, confirm waiting; then the player is told what
-    // went wrong and sees the table as it now is.
+    // Each showing plays its sound. The save keeps the window answering, confirm waiting; then the player is told
+    // what went wrong and sees the table as it now is.
     void leaderboard()
     {
         QFETCH(Showing, s);
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
         QCOMPARE((tryAgain ? label(u"heading"_s) : notice)->text(), stays ? s.told : notice->text());
         QVERIFY(!tryAgain || nameBox->text() == u"小明"_s);
-        QCOMPARE(sound.ids(), QList<int>{113});
+        QCOMPARE(sound.ids(), QList<Sound>{Sound::Leaderboard});
     }
 };
 

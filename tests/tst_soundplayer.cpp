@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-constexpr int ShortSound = 111, LongSound = 112; // under a second, ten seconds
+constexpr Sound ShortSound = Sound::Miss, LongSound = Sound::Departure; // under a second, ten seconds
 
 namespace {
 
@@ -59,15 +59,16 @@ private slots:
         const SdlAudio sdl;
         for (const QString &code : Languages::codes()) {
             const QString folder = Languages::numberSoundFolder(*Languages::fromCode(code));
-            for (int id = 101; id <= (folder == ":/wav/"_L1 ? 113 : 110); ++id) {
-                const QByteArray wav = contents(folder + QString::number(id));
+            const Sound last = folder == ":/wav/"_L1 ? Sound::Leaderboard : Sound::Number10;
+            for (Sound id = Sound::Number1; id <= last; id = Sound(int(id) + 1)) {
+                const QByteArray wav = contents(folder + Sounds::fileName(id));
                 const auto at = [&](qsizetype offset) { return qFromLittleEndian<quint32>(wav.data() + offset); };
                 const SDL_AudioSpec target{int(at(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
                 const auto sound = DecodedSound::decode(sdl, wav, target);
                 const quint32 frames = at(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4);
-                QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + QString::number(id)));
+                QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + Sounds::fileName(id)));
                 // PCM, mono, 22 050 Hz, as many bytes a second, a byte a frame, 8 bits.
-                QVERIFY(id > 110 || (wav.mid(12, 24) == "fmt \x12\0\0\0\1\0\1\0\x22\x56\0\0\x22\x56\0\0\1\0\x08\0"_ba
+                QVERIFY(!Sounds::numberSpoken(id) || (wav.mid(12, 24) == "fmt \x12\0\0\0\1\0\1\0\x22\x56\0\0\x22\x56\0\0\1\0\x08\0"_ba
                                      && wav.mid(38, 4) == "fact" && frames > 22050 / 4 && frames < 22050));
             }
         }
@@ -80,7 +81,7 @@ private slots:
         QTest::addColumn<QByteArray>("file"); // the player's 1.wav
         QTest::addColumn<double>("seconds");  // what plays
         QTest::newRow("CD quality") << recording(44100, 2, 2.0) << 2.0;
-        QTest::newRow("MS ADPCM") << contents(u":/wav/113"_s) << 2.12; // the fanfare
+        QTest::newRow("MS ADPCM") << contents(u":/wav/"_s + Sounds::fileName(Sound::Leaderboard)) << 2.12; // the fanfare
         QTest::newRow("missing") << QByteArray() << 0.5;
         QTest::newRow("not a WAVE") << "hello, this is not a sound"_ba << 0.5;
         QTest::newRow("longer than 5 s") << recording(8000, 1, 5.5) << 0.5;
@@ -97,7 +98,7 @@ private slots:
         // A pipe would block a reader forever.
         QVERIFY(file == "pipe" ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : place(path, file));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, {player.path()}));
-        sound.play(101);
+        sound.play(Sound::Number1);
         // Decoded away from the UI thread.
         QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 0, 20000); // a busy machine decodes slowly
         QVERIFY2(std::abs(startedSeconds(sound) - seconds) < 0.1, qPrintable(QString::number(startedSeconds(sound))));
@@ -136,7 +137,7 @@ private slots:
                 && place(QDir(voice.last()).filePath(u"1.wav"_s), programFile));
         QCOMPARE(voice.first(), QDir(data.path()).filePath(u"voice"_s));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, voice));
-        sound.play(101);
+        sound.play(Sound::Number1);
         QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 0, 20000);
         QCOMPARE(startedSeconds(sound), seconds);
     }
@@ -159,7 +160,7 @@ private slots:
         QCOMPARE(Languages::numberSoundFolder(*Languages::fromCode(code)), folder);
         // The folders hold different voices: a wrong folder is heard.
         for (const QString &other : {u":/wav/"_s, u":/wav/yue/"_s, u":/wav/en/"_s})
-            QCOMPARE(contents(folder + u"105"_s) == contents(other + u"105"_s), folder == other);
+            QCOMPARE(contents(folder + Sounds::fileName(Sound::Number1)) == contents(other + Sounds::fileName(Sound::Number1)), folder == other);
     }
 
     // Leaving the game drops the recordings still waiting to be decoded (the benchmark times it).
@@ -184,11 +185,11 @@ private slots:
         QTemporaryDir player;
         QVERIFY(place(player.filePath(u"4.wav"_s), recording(96000, 2, 4.9)));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, {player.path()}));
-        sound.play(104);
+        sound.play(Sounds::spokenNumber(4));
         sound.play(ShortSound);
         QTRY_VERIFY_WITH_TIMEOUT(!sound.isDecoding(), 20000); // decoded now: it would have cut in
         QVERIFY(startedSeconds(sound) < 1);
-        sound.play(104);
+        sound.play(Sounds::spokenNumber(4));
         QTRY_VERIFY_WITH_TIMEOUT(startedSeconds(sound) > 4.5, 20000);
         sound.play(ShortSound);
         QVERIFY(startedSeconds(sound) < 1);

@@ -30,7 +30,7 @@ private slots:
         window.findChild<QTimer *>(QStringLiteral("departureTimer"))->setInterval(1);
         QTest::mouseClick(box("train"), Qt::LeftButton, {}, QPoint(int(GameRules::LocomotiveThreshold), 40));
         QTRY_VERIFY(!rules.timerEnabled());
-        QVERIFY(box("train")->x() == GameRules::TrainHome && sound.ids().contains(GameRules::DepartureSound));
+        QVERIFY(box("train")->x() == GameRules::TrainHome && sound.ids().contains(Sound::Departure));
         QCOMPARE(window.findChild<QLabel *>(QStringLiteral("scoreLabel"))->text(), QStringLiteral("10"));
     }
 };

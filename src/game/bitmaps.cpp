@@ -9,8 +9,6 @@
 #include <future>
 
 namespace {
-constexpr std::array<int, 10> GameBitmaps{101, 102, 103, 104, 105, 106, 107, 109, 110, 111};
-constexpr int SceneBitmap = 102;
 
 // Told it is a PNG and not to guess, the reader does not load every image
 // plugin Qt has to ask each whether it knows the data.
@@ -25,20 +23,20 @@ QImage readPng(const QString &fileName)
 
 Bitmaps loadBitmaps(const QString &folder)
 {
-    const auto fileName = [&folder](int number) { return folder + QString::number(number); };
+    const auto fileName = [&folder](Picture picture) { return folder + QString::number(int(picture)); };
     // The scene alone is as much work as all the others: it decodes on a
     // second core meanwhile, so the window shows sooner.
-    std::future<QImage> scene = std::async(std::launch::async, readPng, fileName(SceneBitmap));
+    std::future<QImage> scene = std::async(std::launch::async, readPng, fileName(Picture::Scene));
     Bitmaps bitmaps;
-    const auto keep = [&bitmaps](int number, QImage picture) {
-        if (!picture.isNull())
-            bitmaps.emplace(number, std::move(picture));
+    const auto keep = [&bitmaps](Picture picture, QImage image) {
+        if (!image.isNull())
+            bitmaps.emplace(picture, std::move(image));
     };
-    for (const int number : GameBitmaps) {
-        if (number != SceneBitmap)
-            keep(number, readPng(fileName(number)));
+    for (const Picture picture : AllPictures) {
+        if (picture != Picture::Scene)
+            keep(picture, readPng(fileName(picture)));
     }
-    keep(SceneBitmap, scene.get());
+    keep(Picture::Scene, scene.get());
     return bitmaps;
 }
 

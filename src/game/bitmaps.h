@@ -4,10 +4,29 @@
 #include <QImage>
 #include <QString>
 
+#include <array>
 #include <map>
 
-// The game's pictures by number, decoded once.
-using Bitmaps = std::map<int, QImage>;
+// The game window's pictures, each by its number among the embedded
+// pictures (:/bitmap/<number>).
+enum class Picture {
+    LifeMarker = 101,
+    Scene = 102,
+    MonkeyGroup = 103,
+    MonkeyMask = 104,
+    Monkey = 105,
+    Smoke = 106,
+    Train = 107,
+    StartButton = 109,
+    HelpButton = 110,
+    SoundButton = 111,
+};
+inline constexpr std::array<Picture, 10> AllPictures{
+    Picture::LifeMarker, Picture::Scene, Picture::MonkeyGroup, Picture::MonkeyMask,  Picture::Monkey,
+    Picture::Smoke,      Picture::Train, Picture::StartButton, Picture::HelpButton, Picture::SoundButton};
+
+// The game's pictures, decoded once.
+using Bitmaps = std::map<Picture, QImage>;
 
 // Every picture the game window shows, read from <folder><number>; one that
 // cannot be read is left out.

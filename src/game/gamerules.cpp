@@ -43,7 +43,7 @@ void GameRules::askNewQuestion()
     // One generator for the whole run: reseeding from the clock before each
     // draw would repeat the number whenever two questions share a tick.
     m_askedNumber = drawNumber(m_generator);
-    m_sound.play(NumberSoundBase + m_askedNumber);
+    m_sound.play(Sounds::spokenNumber(m_askedNumber));
     m_monkeyGroupEnabled = true;
     m_numberShown = m_askedNumber;
     ++m_question;
@@ -70,7 +70,7 @@ void GameRules::loseLife()
     // The rightmost marker goes first.
     --m_livesLeft;
     m_lifeMarkers.at(m_livesLeft) = false;
-    m_sound.play(MissSound);
+    m_sound.play(Sound::Miss);
     if (m_livesLeft == 0)
         endGame();
 }
@@ -121,7 +121,7 @@ void GameRules::boardMonkey()
     m_paintedSeats = m_boarded + 1;
     ++m_boarded;
     if (m_countingAloud)
-        m_sound.play(NumberSoundBase + m_boarded);
+        m_sound.play(Sounds::spokenNumber(m_boarded));
 }
 
 void GameRules::pressTrain(double x)
@@ -134,14 +134,18 @@ void GameRules::pressTrain(double x)
     }
 }
 
-void GameRules::pressKey(int keyCode)
+void GameRules::pressKey(Key key)
 {
     if (!playing())
         return;
-    if (keyCode == KeySpace)
+    switch (key) {
+    case Key::Space:
         boardMonkey();
-    else if (keyCode == KeyEnter)
+        break;
+    case Key::Enter:
         depart();
+        break;
+    }
 }
 
 void GameRules::depart()
@@ -158,7 +162,7 @@ void GameRules::depart()
     m_smokeLeft = SmokeStart;
     m_smokeVisible = true;
     m_score += Bonus;
-    m_sound.play(DepartureSound);
+    m_sound.play(Sound::Departure);
     m_monkeyGroupEnabled = false;
 }
 

@@ -20,24 +20,24 @@ public:
     static constexpr std::int16_t Grade = 1;
     static constexpr double LocomotiveThreshold = 400.0;
     static constexpr int TrainHome = 30;
+    // The smoke waits, hidden, at its designed place; each departure puts it at the chimney.
+    static constexpr int SmokeDesignLeft = 416;
     static constexpr int SmokeStart = 420;
     static constexpr int Step = 5;
     static constexpr int StopLimit = 650;
     static constexpr int TickMs = 100;
-
-    // Sound ids: the number n is NumberSoundBase + n.
-    static constexpr int NumberSoundBase = 100;
-    static constexpr int MissSound = 111;
-    static constexpr int DepartureSound = 112;
-
-    static constexpr int KeySpace = 32;
-    static constexpr int KeyEnter = 13;
 
     // Top-left corner of each seat's monkey in the train picture; the first
     // monkey sits in the locomotive's window, the tenth at the left end.
     // Index 10 exists but is never used.
     static constexpr std::array<int, Seats + 1> seatX{414, 358, 316, 275, 225, 183, 140, 90, 48, 7, 0};
     static constexpr std::array<std::int16_t, Seats + 1> seatY{24, 23, 26, 26, 23, 26, 26, 23, 26, 26, 0};
+
+    // The keys of play: space boards a monkey, Enter sends the train.
+    enum class Key {
+        Space,
+        Enter,
+    };
 
     enum class State {
         Waiting,   // no game runs
@@ -54,7 +54,7 @@ public:
     void openParentsCorner();
     void boardMonkey();
     void pressTrain(double x); // x in the train picture's pixels
-    void pressKey(int keyCode);
+    void pressKey(Key key);
     void tick();
 
     // Game state.
@@ -116,7 +116,7 @@ private:
     int m_trainLeft = TrainHome;
     int m_paintedSeats = 0;
     bool m_smokeVisible = false;
-    int m_smokeLeft = 416; // as designed, until the first departure
+    int m_smokeLeft = SmokeDesignLeft;
     bool m_monkeyGroupVisible = false;
     bool m_monkeyGroupEnabled = true;
 };

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -35,7 +36,7 @@ constexpr QPoint SoundButtonPlace(624, 200);
 constexpr QPoint StartButtonPlace(624, 152);
 constexpr QPoint HelpButtonPlace(624, 248);
 constexpr QPoint MonkeyGroupPlace(616, 40);
-constexpr QPoint SmokePlace(416, 216);
+constexpr QPoint SmokePlace(GameRules::SmokeDesignLeft, 216);
 constexpr QPoint TrainPlace(GameRules::TrainHome, 253);
 constexpr int LifeMarkersLeft = 200;
 constexpr int LifeMarkerSpacing = 24;
@@ -47,18 +48,6 @@ constexpr QSize MonkeyGroupDesignSize(41, 41);
 constexpr QSize SmokeDesignSize(41, 33);
 constexpr QSize LifeMarkerDesignSize(17, 17);
 constexpr QSize TrainDesignSize(457, 73);
-
-// Embedded pictures by number.
-constexpr int LifeMarkerBitmap = 101;
-constexpr int SceneBitmap = 102;
-constexpr int MonkeyGroupBitmap = 103;
-constexpr int MonkeyMaskBitmap = 104;
-constexpr int MonkeyBitmap = 105;
-constexpr int SmokeBitmap = 106;
-constexpr int TrainBitmap = 107;
-constexpr int StartBitmap = 109;
-constexpr int HelpBitmap = 110;
-constexpr int SoundBitmap = 111;
 
 PictureBox *makePictureBox(QWidget *container, const QString &name, QPoint place, QSize designSize, bool visible)
 {
@@ -85,22 +74,22 @@ QLabel *makeTransparentLabel(QWidget *container, const QString &name, QRect rect
 }
 
 // Space and both Enter keys; every other key is of no interest to the game.
-int gameKeyCode(const QKeyEvent &event)
+std::optional<GameRules::Key> gameKey(const QKeyEvent &event)
 {
     switch (event.key()) {
     case Qt::Key_Space:
-        return GameRules::KeySpace;
+        return GameRules::Key::Space;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return GameRules::KeyEnter;
+        return GameRules::Key::Enter;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
-QImage pictureOf(const Bitmaps &bitmaps, int number)
+QImage pictureOf(const Bitmaps &bitmaps, Picture picture)
 {
-    const auto found = bitmaps.find(number);
+    const auto found = bitmaps.find(picture);
     return found != bitmaps.end() ? found->second : QImage();
 }
 
@@ -201,25 +190,26 @@ void GameWindow::loadAtStart(const Bitmaps &bitmaps)
     switchOnKeyPreview();
 }
 
-std::vector<std::pair<PictureBox *, int>> GameWindow::boxBitmaps() const
+std::vector<std::pair<PictureBox *, Picture>> GameWindow::boxBitmaps() const
 {
-    std::vector<std::pair<PictureBox *, int>> boxes{
-        {m_scene, SceneBitmap}, {m_startButton, StartBitmap}, {m_helpButton, HelpBitmap}, {m_soundButton, SoundBitmap},
-        {m_smoke, SmokeBitmap}, {m_monkeyGroup, MonkeyGroupBitmap}, {m_train, TrainBitmap}};
+    std::vector<std::pair<PictureBox *, Picture>> boxes{
+        {m_scene, Picture::Scene},          {m_startButton, Picture::StartButton}, {m_helpButton, Picture::HelpButton},
+        {m_soundButton, Picture::SoundButton}, {m_smoke, Picture::Smoke},         {m_monkeyGroup, Picture::MonkeyGroup},
+        {m_train, Picture::Train}};
     for (PictureBox *marker : m_lifeMarkers)
-        boxes.emplace_back(marker, LifeMarkerBitmap);
+        boxes.emplace_back(marker, Picture::LifeMarker);
     return boxes;
 }
 
 void GameWindow::assignPictures(const Bitmaps &bitmaps)
 {
     // A picture that did not load leaves its box as designed.
-    for (const auto &[box, number] : boxBitmaps()) {
-        if (const QImage image = pictureOf(bitmaps, number); !image.isNull())
+    for (const auto &[box, picture] : boxBitmaps()) {
+        if (const QImage image = pictureOf(bitmaps, picture); !image.isNull())
             box->setPicture(image);
     }
-    m_monkeyMask = pictureOf(bitmaps, MonkeyMaskBitmap);
-    m_monkeyPicture = pictureOf(bitmaps, MonkeyBitmap);
+    m_monkeyMask = pictureOf(bitmaps, Picture::MonkeyMask);
+    m_monkeyPicture = pictureOf(bitmaps, Picture::Monkey);
 }
 
 void GameWindow::switchOnKeyPreview()
@@ -236,9 +226,8 @@ bool GameWindow::eventFilter(QObject *watched, QEvent *event)
         const auto &key = static_cast<const QKeyEvent &>(*event);
         if (pressWindowKey(key))
             return true;
-        const int keyCode = gameKeyCode(key);
-        if (keyCode != 0) {
-            pressKey(keyCode);
+        if (const std::optional<GameRules::Key> gameKeyPressed = gameKey(key)) {
+            pressKey(*gameKeyPressed);
             return true;
         }
     }
@@ -309,13 +298,13 @@ void GameWindow::layOutStage()
 void GameWindow::useDetailedPictures(int scale)
 {
     const Bitmaps detailed = scale > 1 ? loadBitmaps(bitmapFolder(scale)) : Bitmaps();
-    for (const auto &[box, number] : boxBitmaps()) {
+    for (const auto &[box, picture] : boxBitmaps()) {
         // A box without its design picture stays as designed.
         if (!box->picture().isNull())
-            box->setDetailedPicture(pictureOf(detailed, number), scale);
+            box->setDetailedPicture(pictureOf(detailed, picture), scale);
     }
-    m_detailedMonkeyMask = pictureOf(detailed, MonkeyMaskBitmap);
-    m_detailedMonkeyPicture = pictureOf(detailed, MonkeyBitmap);
+    m_detailedMonkeyMask = pictureOf(detailed, Picture::MonkeyMask);
+    m_detailedMonkeyPicture = pictureOf(detailed, Picture::Monkey);
     // The seated monkeys, painted again in the new detail.
     m_seatsShown = 0;
     showTrain();
@@ -330,9 +319,9 @@ void GameWindow::showGlide()
     m_smoke->setLeft(m_rules.smokeLeft() + glided);
 }
 
-void GameWindow::pressKey(int keyCode)
+void GameWindow::pressKey(GameRules::Key key)
 {
-    play([keyCode](GameRules &rules) { rules.pressKey(keyCode); });
+    play([key](GameRules &rules) { rules.pressKey(key); });
 }
 
 void GameWindow::closeEvent(QCloseEvent *event)

@@ -60,12 +60,12 @@ protected:
 private:
     void buildControls();
     void loadAtStart(const Bitmaps &bitmaps);
-    // Every picture box with the number of its picture.
-    std::vector<std::pair<PictureBox *, int>> boxBitmaps() const;
+    // Every picture box with its picture.
+    std::vector<std::pair<PictureBox *, Picture>> boxBitmaps() const;
     void assignPictures(const Bitmaps &bitmaps);
     void switchOnKeyPreview();
     bool pressWindowKey(const QKeyEvent &event);
-    void pressKey(int keyCode);
+    void pressKey(GameRules::Key key);
     void layOutStage();
     void useDetailedPictures(int scale);
     void showGlide();

@@ -34,8 +34,6 @@ constexpr int RowPitch = 24;
 constexpr qreal HeadingPointSize = 9;
 const QColor HeadingColour(255, 0, 0);
 
-constexpr int OpeningSound = 113;
-
 QLabel *rowLabel(QWidget *window, const QString &objectName, int left, int width, int row)
 {
     auto *label = new QLabel(window);
@@ -110,7 +108,7 @@ void LeaderboardWindow::load()
     readTable();
     showEntry(m_rankPos != Ranking::NotRanked);
     showTable();
-    m_sound.play(OpeningSound);
+    m_sound.play(Sound::Leaderboard);
 }
 
 void LeaderboardWindow::readTable()

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int FirstNumberSound = 101;
-constexpr int LastNumberSound = 110;
 const QString EmbeddedSounds = QStringLiteral(":/wav/");
 const QString VoiceFolderName = QStringLiteral("voice");
 
@@ -27,32 +25,38 @@ SoundLibrary::SoundLibrary(QString numberFolder, QStringList voiceFolders)
 {
 }
 
-std::vector<SoundLibrary::Source> SoundLibrary::sources(int id) const
+std::vector<SoundLibrary::Source> SoundLibrary::sources(Sound sound) const
 {
-    if (id < FirstNumberSound || id > LastNumberSound)
-        return {{EmbeddedSounds + QString::number(id)}};
+    const std::optional<int> number = Sounds::numberSpoken(sound);
+    if (!number)
+        return {{EmbeddedSounds + Sounds::fileName(sound)}};
     std::vector<Source> found;
     for (const QString &folder : m_voiceFolders)
-        found.push_back({QDir(folder).filePath(QStringLiteral("%1.wav").arg(id - 100)), true});
-    found.push_back({m_numberFolder + QString::number(id)});
+        found.push_back({QDir(folder).filePath(recordingFileName(*number)), true});
+    found.push_back({m_numberFolder + Sounds::fileName(sound)});
     return found;
 }
 
-bool SoundLibrary::hasRecording(int id) const
+QString SoundLibrary::recordingFileName(int number)
 {
-    const std::vector<Source> all = sources(id);
+    return QStringLiteral("%1.wav").arg(number);
+}
+
+bool SoundLibrary::hasRecording(Sound sound) const
+{
+    const std::vector<Source> all = sources(sound);
     return std::any_of(all.cbegin(), all.cend(),
                        [](const Source &source) { return source.recording && QFileInfo(source.path).isFile(); });
 }
 
-std::vector<int> SoundLibrary::recordedIds() const
+std::vector<Sound> SoundLibrary::recordedNumbers() const
 {
-    std::vector<int> ids;
-    for (int id = FirstNumberSound; id <= LastNumberSound; ++id) {
-        if (hasRecording(id))
-            ids.push_back(id);
+    std::vector<Sound> recorded;
+    for (int number = Sounds::FirstNumber; number <= Sounds::LastNumber; ++number) {
+        if (hasRecording(Sounds::spokenNumber(number)))
+            recorded.push_back(Sounds::spokenNumber(number));
     }
-    return ids;
+    return recorded;
 }
 
 std::optional<QByteArray> SoundLibrary::read(const Source &source)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/sound.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -31,11 +33,13 @@ public:
     SoundLibrary(QString numberFolder, QStringList voiceFolders);
 
     // Where to look for a sound, the first choice first.
-    std::vector<Source> sources(int id) const;
+    std::vector<Source> sources(Sound sound) const;
     // Whether a recording of the number is there to be tried; a quick look,
     // nothing is read.
-    bool hasRecording(int id) const;
-    std::vector<int> recordedIds() const;
+    bool hasRecording(Sound sound) const;
+    std::vector<Sound> recordedNumbers() const;
+    // A recording of the number n in a voice folder.
+    static QString recordingFileName(int number);
 
     // The whole file, or nothing when it cannot be taken: not a plain file
     // (a pipe would never end), unreadable, empty or too large. Embedded

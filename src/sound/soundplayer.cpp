@@ -37,17 +37,17 @@ SoundPlayer::SoundPlayer(SoundLibrary library)
     QObject::connect(&m_endOfSound, &QTimer::timeout, [this] { closeWhenDrained(); });
 }
 
-void SoundPlayer::play(int id)
+void SoundPlayer::play(Sound sound)
 {
     if (!output().format)
         return;
     m_waitingFor.reset();
-    if (!m_sounds.contains(id) && m_library.hasRecording(id)) {
-        m_waitingFor = id;
-        decodeInBackground(id);
+    if (!m_sounds.contains(sound) && m_library.hasRecording(sound)) {
+        m_waitingFor = sound;
+        decodeInBackground(sound);
         return;
     }
-    start(sound(id));
+    start(decoded(sound));
 }
 
 void SoundPlayer::start(const std::optional<DecodedSound> &decoded)
@@ -82,18 +82,18 @@ const SoundPlayer::Output &SoundPlayer::output()
         m_output->format = m_device->spec();
         m_endOfSound.start(CloseAfterSilenceMs);
         // The recordings are made ready while the child counts.
-        for (int id : m_library.recordedIds())
-            decodeInBackground(id);
+        for (const Sound number : m_library.recordedNumbers())
+            decodeInBackground(number);
     }
     return *m_output;
 }
 
-const std::optional<DecodedSound> &SoundPlayer::sound(int id)
+const std::optional<DecodedSound> &SoundPlayer::decoded(Sound sound)
 {
-    const auto known = m_sounds.find(id);
+    const auto known = m_sounds.find(sound);
     if (known != m_sounds.end())
         return known->second;
-    return m_sounds.emplace(id, loadFirst(output(), m_library.sources(id))).first->second;
+    return m_sounds.emplace(sound, loadFirst(output(), m_library.sources(sound))).first->second;
 }
 
 std::optional<DecodedSound> SoundPlayer::loadFirst(const Output &output,
@@ -115,27 +115,27 @@ std::optional<DecodedSound> SoundPlayer::loadFirst(const Output &output,
     return std::nullopt;
 }
 
-void SoundPlayer::decodeInBackground(int id)
+void SoundPlayer::decodeInBackground(Sound sound)
 {
-    if (!m_decoding.insert(id).second)
+    if (!m_decoding.insert(sound).second)
         return;
     // A recording at the limits takes some 50 ms to read and resample.
     // The task holds its own share of SDL and copies of all else it reads;
     // only its reply, run back on this thread, touches the player.
-    m_decoder.post([this, id, sources = m_library.sources(id), output = output()](std::stop_token stop) {
-        return [this, id, decoded = loadFirst(output, sources, stop)]() mutable {
-            finishDecoding(id, std::move(decoded));
+    m_decoder.post([this, sound, sources = m_library.sources(sound), output = output()](std::stop_token stop) {
+        return [this, sound, decoded = loadFirst(output, sources, stop)]() mutable {
+            finishDecoding(sound, std::move(decoded));
         };
     });
 }
 
-void SoundPlayer::finishDecoding(int id, std::optional<DecodedSound> decoded)
+void SoundPlayer::finishDecoding(Sound sound, std::optional<DecodedSound> decoded)
 {
-    m_decoding.erase(id);
-    const std::optional<DecodedSound> &sound = m_sounds.insert_or_assign(id, std::move(decoded)).first->second;
-    if (m_waitingFor == id) {
+    m_decoding.erase(sound);
+    const std::optional<DecodedSound> &ready = m_sounds.insert_or_assign(sound, std::move(decoded)).first->second;
+    if (m_waitingFor == sound) {
         m_waitingFor.reset();
-        start(sound);
+        start(ready);
     }
 }
 

@@ -29,7 +29,7 @@ public:
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
-    void play(int id) override;
+    void play(Sound sound) override;
 
     // The device is open while a sound plays and for a while after.
     bool isDeviceOpen() const { return m_device.has_value(); }
@@ -53,12 +53,12 @@ private:
 
     const Output &output();
     void start(const std::optional<DecodedSound> &decoded);
-    const std::optional<DecodedSound> &sound(int id);
+    const std::optional<DecodedSound> &decoded(Sound sound);
     // The first of the sources that can be played.
     static std::optional<DecodedSound> loadFirst(const Output &output, const std::vector<SoundLibrary::Source> &sources,
                                                  std::stop_token stop = {});
-    void decodeInBackground(int id);
-    void finishDecoding(int id, std::optional<DecodedSound> decoded);
+    void decodeInBackground(Sound sound);
+    void finishDecoding(Sound sound, std::optional<DecodedSound> decoded);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
@@ -66,9 +66,9 @@ private:
     std::optional<AudioDevice> m_device;
     const SoundLibrary m_library;
     // Decoded at first play; a sound that cannot be decoded stays empty.
-    std::map<int, std::optional<DecodedSound>> m_sounds;
-    std::set<int> m_decoding;
-    std::optional<int> m_waitingFor; // asked for, its recording still decoding
+    std::map<Sound, std::optional<DecodedSound>> m_sounds;
+    std::set<Sound> m_decoding;
+    std::optional<Sound> m_waitingFor; // asked for, its recording still decoding
     int m_startedSoundMs = 0;
     QTimer m_endOfSound;
     // Its replies reach the player only while both live.
