@@ -123,6 +123,48 @@ private slots:
         }
     }
 
+    // The number and the score are as bold on a 4K screen as in the window: ink in the same share of their size.
+    void numbersEquallyBoldAtEverySize()
+    {
+        start();
+        const auto inkShare = [this](const char *name) {
+            auto *label = m_window->findChild<QWidget *>(name);
+            QImage drawn(label->size(), QImage::Format_RGB32);
+            drawn.fill(Qt::black);
+            label->render(&drawn, {}, {}, QWidget::DrawChildren);
+            qreal ink = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    ink += qRed(drawn.pixel(x, y)) / 255.0;
+            return ink / (drawn.width() * drawn.height());
+        };
+        const qreal number = inkShare("numberLabel"), score = inkShare("scoreLabel");
+        for (const QSize screen : {QSize(1920, 1080), QSize(3840, 2160)}) {
+            m_window->setFixedSize(screen);
+            QVERIFY2(qAbs(inkShare("numberLabel") / number - 1) < 0.1, qPrintable(QString::number(inkShare("numberLabel") / number)));
+            QVERIFY2(qAbs(inkShare("scoreLabel") / score - 1) < 0.1, qPrintable(QString::number(inkShare("scoreLabel") / score)));
+        }
+    }
+
+    // Between the scene's picture and the panel lies no seam of another colour, at any scale.
+    void noSeamBesideTheScene_data()
+    {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::newRow("window") << QSize(694, 438);
+        QTest::newRow("1080p") << QSize(1920, 1080);
+        QTest::newRow("4K") << QSize(3840, 2160);
+    }
+    void noSeamBesideTheScene()
+    {
+        QFETCH(QSize, windowSize);
+        start(windowSize);
+        const QImage shown = m_window->grab().toImage();
+        const int sceneRight = qCeil(inWindow({600, 0}).x()), panelLeft = qRound(inWindow({601, 0}).x()) + 1;
+        for (int y = qRound(inWindow({0, 0}).y()); y < qRound(inWindow({0, 438}).y()); y += 7)
+            for (int x = sceneRight; x <= panelLeft; ++x)
+                QCOMPARE(shown.pixelColor(x, y), QColor(0, 0, 128));
+    }
+
     // At factor 2 the seated monkeys are drawn from the 2x pictures, without a seam.
     void monkeysSitInTheirWindows()
     {

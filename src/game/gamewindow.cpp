@@ -1,5 +1,6 @@
 #include "game/gamewindow.h"
 
+#include "widgets/boldlabel.h"
 #include "widgets/chinesefont.h"
 #include "widgets/picturebox.h"
 #include "help/helpwindow.h"
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -24,6 +24,7 @@ namespace {
 // The window as designed, in pixels.
 constexpr QPoint ScreenPlace(53, 53);
 const QColor Navy(0, 0, 128);
+const QColor BarBlack(0, 0, 0);
 const QColor NumberRed(255, 0, 0);
 const QColor ScoreYellow(255, 255, 0);
 constexpr qreal NumberPointSize = 42;
@@ -61,16 +62,22 @@ PictureBox *makePictureBox(QWidget *container, const QString &name, QPoint place
 QLabel *makeTransparentLabel(QWidget *container, const QString &name, QRect rect, const QColor &colour,
                              qreal pointSize)
 {
-    auto *label = new QLabel(container);
+    auto *label = new BoldLabel(container);
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setFont(songTiBold(pointSize));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     return label;
+}
+
+void fillWith(QWidget *widget, const QColor &colour)
+{
+    QPalette filled = widget->palette();
+    filled.setColor(QPalette::Window, colour);
+    widget->setPalette(filled);
+    widget->setAutoFillBackground(true);
 }
 
 // Space and both Enter keys; every other key is of no interest to the game.
@@ -112,23 +119,21 @@ void GameWindow::buildControls()
     setWindowIcon(gameIcon({32}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
-    QPalette navy = palette();
-    navy.setColor(QPalette::Window, Navy);
-    setPalette(navy);
-    setAutoFillBackground(true);
+    // Where the screen is not the design's shape, bars of black frame the
+    // whole design alike on every side; navy ones would run into the panel.
+    fillWith(this, BarBlack);
     m_stage = new QWidget(this);
     m_stage->setObjectName(QStringLiteral("stage"));
     m_stage->setGeometry(QRect(QPoint(), StageLayout::DesignSize));
+    fillWith(m_stage, Navy);
 
     // In the designed order, so that later controls lie on top.
     m_soundButton = makePictureBox(m_stage, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
     m_soundButton->setToolTip(tr("声音提示"));
     m_scene = makePictureBox(m_stage, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
+    // The scene is a pixel narrower than its box, which shows the panel's
+    // navy there: no seam between them at any scale.
     m_scene->setAutoSize(false);
-    // The scene is a pixel narrower than the box, whose own colour shows there.
-    QPalette system = m_scene->palette();
-    system.setColor(QPalette::Window, style()->standardPalette().color(QPalette::Window));
-    m_scene->setPalette(system);
     m_smoke = makePictureBox(m_scene, QStringLiteral("smoke"), SmokePlace, SmokeDesignSize, false);
     for (int i = 0; i < GameRules::Lives; ++i) {
         m_lifeMarkers[i] = makePictureBox(m_scene, QStringLiteral("lifeMarker%1").arg(i),
