@@ -7,6 +7,7 @@
 #include "history/historystore.h"
 #include "parents/parentsentrance.h"
 #include "parents/reportcommand.h"
+#include "parents/whoplays.h"
 #include "sound/soundplayer.h"
 #include "language/translation.h"
 #include "progress/knowerlevelsfile.h"
@@ -29,7 +30,11 @@ int main(int argc, char *argv[])
     // without one the player is told so.
     const QStringList arguments = commandLineArguments(argc, argv);
     const CommandLine commandLine = CommandLine::parse(arguments);
-    const Language language = commandLine.language.value_or(Languages::forLocale(QLocale::system()));
+    // What a parent set in the corner; the command line wins for its run.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(AppInfo::Name));
+    const Preferences preferences = Preferences::load(settings);
+    const Language language =
+        commandLine.language.value_or(preferences.language.value_or(Languages::forLocale(QLocale::system())));
     if (commandLine.action == CommandLine::Action::KnowerLevels) {
         const QCoreApplication console(argc, argv);
         const Translation translation(language);
@@ -69,17 +74,28 @@ int main(int argc, char *argv[])
     const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
     const SoundLibrary sounds(
         Languages::numberSoundFolder(language),
-        SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder));
+        preferences.parentsVoice
+            ? SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder)
+            : QStringList());
     SoundPlayer sound(sounds);
     HistoryStore history;
     GameRecorder recorder(history, Languages::code(language));
     const std::uint32_t seed = std::random_device{}();
     GameWindow game(sound, recorder, programFolder, seed, loadBitmaps());
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(AppInfo::Name));
-    ParentsEntrance parents(game, history, Preferences::load(settings), seed);
+    game.setCountingAloud(preferences.countingAloud);
+    ParentsEntrance parents(game, history, preferences, seed);
+    const WhoPlays whoPlays(game, history);
+    // Full screen and counting aloud change at once; the language and the voice at the next start.
     QObject::connect(&parents, &ParentsEntrance::preferencesChanged, &app,
-                     [&settings](const Preferences &preferences) { preferences.save(settings); });
-    if (commandLine.fullScreen)
+                     [&settings, &game, before = preferences](const Preferences &chosen) mutable {
+                         chosen.save(settings);
+                         if (chosen.fullScreen != before.fullScreen)
+                             game.setFullScreen(chosen.fullScreen);
+                         if (chosen.countingAloud != before.countingAloud)
+                             game.setCountingAloud(chosen.countingAloud);
+                         before = chosen;
+                     });
+    if (commandLine.fullScreen || preferences.fullScreen)
         game.setFullScreen(true);
     else
         game.show();

@@ -1,4 +1,8 @@
+#include "game/gamewindow.h"
 #include "history/historystore.h"
+#include "leaderboard/leaderboardwindow.h"
+#include "parents/whoplays.h"
+#include "rulesrecorder.h"
 #include "parents/barchart.h"
 #include "parents/familypage.h"
 #include "parents/numbergrid.h"
@@ -51,7 +55,7 @@ void playGame(HistoryStore &store, const QDateTime &started)
     store.endGame(130, started.addSecs(300));
 }
 
-std::function<HistoryWriter::Options()> optionsFor(const QTemporaryDir &folder, const QString &player)
+std::function<HistoryWriter::Options()> optionsFor(const QTemporaryDir &folder, std::optional<QString> player)
 {
     return [=, &folder] { return HistoryWriter::Options{folder.path() + u'/', player, folder.filePath(u"kobu.ini"_s), {}}; };
 }
@@ -194,6 +198,48 @@ private slots:
         }
         QSettings again(file, QSettings::IniFormat);
         QCOMPARE(Preferences::load(again), chosen);
+    }
+
+    void nameBox_data()
+    {
+        QTest::addColumn<QStringList>("family"); // the first plays
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("nobody named") << QStringList{} << false;
+        QTest::newRow("one player") << QStringList{u"小明"_s} << false;
+        QTest::newRow("two players") << QStringList{u"小明"_s, u"Ana"_s} << true;
+    }
+
+    // ▶ asks who plays only in a family of two or more; the leaderboard's name box holds the player's name.
+    void nameBox()
+    {
+        QFETCH(QStringList, family);
+        QFETCH(bool, asked);
+        QTemporaryDir folder;
+        RecordingSound sound;
+        RecordingJudgements judgements;
+        GameWindow game(sound, judgements, folder.path() + u'/', 1, Bitmaps{});
+        HistoryStore store;
+        const WhoPlays whoPlays(game, store);
+        store.open(optionsFor(folder, family.isEmpty() ? std::nullopt : std::optional(family.first())));
+        for (const QString &name : family.mid(1))
+            QCOMPARE(store.addPlayer(name).result(), History::EditResult::Done);
+        QTRY_COMPARE(whoPlays.players().size(), std::size_t(family.size()));
+        game.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&game));
+        QTest::mouseClick(game.findChild<QWidget *>(u"startButton"_s), Qt::LeftButton);
+        auto *const picker = game.findChild<PlayerPicker *>();
+        QCOMPARE(picker != nullptr, asked);
+        if (picker) {
+            QTRY_VERIFY(picker->isVisible());
+            QTest::keyClick(picker->focusWidget(), Qt::Key_Return); // the player of last time
+        }
+        QVERIFY(game.rules().playing());
+        for (int miss = 0; miss < 5; ++miss)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        LeaderboardWindow *board = nullptr;
+        QTRY_VERIFY((board = game.findChild<LeaderboardWindow *>()) && board->isVisible());
+        auto *const name = board->findChild<QLineEdit *>(u"nameBox"_s);
+        QCOMPARE(QList({name->text(), QString::number(name->isReadOnly())}), QList({family.value(0), u"0"_s}));
     }
 
     // The page says what the history holds: the level in words, the grid, the charts and the last games.

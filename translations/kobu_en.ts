@@ -533,6 +533,30 @@
         <source>没打完</source>
         <translation>not finished</translation>
     </message>
+    <message>
+        <source>导出 PDF 报告…</source>
+        <translation>Export PDF report…</translation>
+    </message>
+    <message>
+        <source>%1 的数数报告</source>
+        <translation>Counting report for %1</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报告</source>
+        <translation>Export PDF report</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>没能保存 %1。</source>
+        <translation>Could not save %1.</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPicker</name>

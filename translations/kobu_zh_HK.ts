@@ -533,6 +533,30 @@
         <source>没打完</source>
         <translation>未玩完</translation>
     </message>
+    <message>
+        <source>导出 PDF 报告…</source>
+        <translation>匯出 PDF 報告…</translation>
+    </message>
+    <message>
+        <source>%1 的数数报告</source>
+        <translation>%1 嘅數數報告</translation>
+    </message>
+    <message>
+        <source>导出 PDF 报告</source>
+        <translation>匯出 PDF 報告</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF 檔案 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>已保存：%1</source>
+        <translation>已儲存：%1</translation>
+    </message>
+    <message>
+        <source>没能保存 %1。</source>
+        <translation>儲存唔到 %1。</translation>
+    </message>
 </context>
 <context>
     <name>PlayerPicker</name>

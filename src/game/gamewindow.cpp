@@ -166,7 +166,12 @@ void GameWindow::buildControls()
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     m_startButton->setFocus();
 
-    connect(m_startButton, &PictureBox::clicked, this, [this] { play(&GameRules::start); });
+    connect(m_startButton, &PictureBox::clicked, this, [this] {
+        if (m_startAsks)
+            emit startWanted();
+        else
+            startGame();
+    });
     connect(m_soundButton, &PictureBox::clicked, this, [this] { play(&GameRules::toggleCountingAloud); });
     connect(m_helpButton, &PictureBox::clicked, this, [this] { play(&GameRules::openHelp); });
     connect(new HoldToOpen(m_helpButton), &HoldToOpen::held, this, &GameWindow::openParentsCorner);
@@ -393,7 +398,7 @@ void GameWindow::showLeaderboard(std::int16_t grade, std::int32_t score)
 {
     if (!m_leaderboard)
         m_leaderboard = new LeaderboardWindow(*this, m_sound, m_programFolder);
-    m_leaderboard->setFinishedGame(grade, score);
+    m_leaderboard->setFinishedGame(grade, score, m_playerName);
     openDialog(*m_leaderboard);
 }
 
@@ -419,6 +424,17 @@ bool GameWindow::dialogOpen() const
 void GameWindow::openParentsCorner()
 {
     play(&GameRules::openParentsCorner);
+}
+
+void GameWindow::startGame()
+{
+    play(&GameRules::start);
+}
+
+void GameWindow::setCountingAloud(bool on)
+{
+    if (m_rules.countingAloud() != on)
+        play(&GameRules::toggleCountingAloud);
 }
 
 void GameWindow::showParentsCorner()

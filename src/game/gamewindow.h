@@ -46,10 +46,18 @@ public:
 
     // Abandons the game, as help does, and asks for the parents' corner.
     void openParentsCorner();
+    // As the sound button would set it.
+    void setCountingAloud(bool on);
+    // With asking on, ▶ only says a game is wanted; whoever asks starts it.
+    void setStartAsks(bool asks) { m_startAsks = asks; }
+    void startGame();
+    // Waits in the leaderboard's name box; empty for none.
+    void setPlayerName(const QString &name) { m_playerName = name; }
 
 signals:
     // Whoever keeps the corner asks the adult's question first.
     void parentsCornerWanted();
+    void startWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -116,6 +124,8 @@ private:
     QImage m_detailedMonkeyPicture;
 
     int m_seatsShown = 0;
+    bool m_startAsks = false;
+    QString m_playerName;
     // Made at their first opening; owned as the game window's children.
     LeaderboardWindow *m_leaderboard = nullptr;
     HelpWindow *m_help = nullptr;

@@ -94,10 +94,11 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     connect(m_confirmButton, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
 }
 
-void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score)
+void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score, const QString &playerName)
 {
     m_grade = grade;
     m_score = score;
+    m_playerName = playerName;
 }
 
 void LeaderboardWindow::load()
@@ -139,7 +140,9 @@ void LeaderboardWindow::showEntry(bool ranked)
     m_heading->setText(ranked ? tr("恭喜恭喜!您上榜了。您的大名:") : tr("排行榜"));
     m_heading->show();
     m_notice->hide();
-    m_nameBox->clear();
+    // Filled in and still editable: a child who cannot write gets on the board too.
+    m_nameBox->setText(m_playerName);
+    m_nameBox->selectAll();
     m_nameBox->setVisible(ranked);
     m_confirmButton->setVisible(ranked);
     if (ranked)

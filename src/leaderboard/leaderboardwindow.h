@@ -25,8 +25,8 @@ public:
     // programFolder is the executable's folder, ending with a separator.
     LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QString programFolder);
 
-    // The game just finished; set before each showing.
-    void setFinishedGame(std::int16_t grade, std::int32_t score);
+    // The game just finished and who played it; set before each showing.
+    void setFinishedGame(std::int16_t grade, std::int32_t score, const QString &playerName = {});
 
 protected:
     void load() override;
@@ -67,6 +67,7 @@ private:
     QLabel *m_heading = nullptr;
     QLabel *m_notice = nullptr;
     QLineEdit *m_nameBox = nullptr;
+    QString m_playerName;
     QPushButton *m_confirmButton = nullptr;
     std::array<Row, Ranking::Entries> m_rows{};
 };

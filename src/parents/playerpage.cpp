@@ -2,8 +2,12 @@
 
 #include "parents/knowerwording.h"
 #include "parents/numbergrid.h"
+#include "parents/reportpdf.h"
 
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -76,12 +80,21 @@ PlayerPage::PlayerPage(QWidget *parent)
     layout->addLayout(charts);
     layout->addWidget(makeLabel(this, QStringLiteral("lastGamesHeading"), 1, true));
     layout->addWidget(m_games);
+    auto *const exportButton = new QPushButton(tr("导出 PDF 报告…"), this);
+    exportButton->setObjectName(QStringLiteral("reportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &PlayerPage::exportReport);
+    m_exportMessage = makeLabel(this, QStringLiteral("exportMessage"));
+    auto *const exportRow = new QHBoxLayout;
+    exportRow->addWidget(exportButton);
+    exportRow->addWidget(m_exportMessage, 1);
+    layout->addLayout(exportRow);
     findChild<QLabel *>(QStringLiteral("lastGamesHeading"))->setText(tr("最近 10 局"));
 }
 
 void PlayerPage::show(const ChildReport &report, QDate today)
 {
     m_report = report;
+    m_today = today;
     const KnowerProgress progress = report.progress();
     const KnowerWording words(progress);
     const int pictureSide = fontMetrics().height() * 5;
@@ -110,4 +123,15 @@ void PlayerPage::showGames()
         for (int column = 0; column < cells.size(); ++column)
             m_games->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
+}
+
+void PlayerPage::exportReport()
+{
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        + tr("%1 的数数报告").arg(m_report.player.name) + QStringLiteral(".pdf");
+    const QString file = QFileDialog::getSaveFileName(this, tr("导出 PDF 报告"), suggested, tr("PDF 文件 (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    m_exportMessage->setText(ReportPdf::write(m_report, m_today, file) ? tr("已保存：%1").arg(file)
+                                                                       : tr("没能保存 %1。").arg(file));
 }

@@ -23,6 +23,8 @@ public:
 
 private:
     void showGames();
+    // Asks where, then writes the one-page report there.
+    void exportReport();
 
     ChildReport m_report;
     QLabel *m_picture = nullptr;
@@ -35,4 +37,6 @@ private:
     BarChartView *m_weekChart = nullptr;
     BarChartView *m_dayChart = nullptr;
     QTableWidget *m_games = nullptr;
+    QLabel *m_exportMessage = nullptr;
+    QDate m_today;
 };
