@@ -160,6 +160,23 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                                                : tr("玩家的名字要有 1 到 %1 个字。").arg(History::MaxNameLength);
          }},
         {{QStringLiteral("parents")}, {}, tr("打开家长园地（先回答一道大人的题）。"), setsFlag(result.parentsCorner)},
+        {{QStringLiteral("progress")}, {}, tr("打印每个玩家的进步：玩了几局、答了几题、数字认知水平和每个数第一次就答对的比例。"),
+         [&](const QString &) {
+             result.action = Action::Progress;
+             return QString();
+         }},
+        {{QStringLiteral("export-csv")}, tr("文件"), tr("把全部历史写成 CSV 文件（“-”是标准输出）。"),
+         [&](const QString &file) {
+             result.action = Action::ExportCsv;
+             result.csvFile = file;
+             return QString();
+         }},
+        {{QStringLiteral("import-csv")}, tr("文件"), tr("把 --export-csv 写的文件加入历史；已有的记录不会重复。"),
+         [&](const QString &file) {
+             result.action = Action::ImportCsv;
+             result.csvFile = file;
+             return QString();
+         }},
         {{QStringLiteral("knower-levels")}, tr("文件"),
          tr("打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。"),
          [&](const QString &file) {

@@ -22,6 +22,9 @@ public:
         PrintAndExit, // text goes to standard output, the exit status is 0
         Fail,         // text goes to standard error, the exit status is not 0
         KnowerLevels, // the knower levels of knowerLevelsFile go to standard output
+        Progress,     // every player's progress goes to standard output
+        ExportCsv,    // the history goes to csvFile ("-": standard output)
+        ImportCsv,    // csvFile's judgements join the history
         Report,       // reportPlayer's one-page report is written to reportFile, with no display
     };
 
@@ -32,6 +35,7 @@ public:
     bool parentsCorner = false;
     std::optional<QString> player{}; // play as them; empty: the last player
     QString knowerLevelsFile{};
+    QString csvFile{};
     QString reportPlayer{};
     QString reportFile{};
     // Where Qt is told to open windows (-platform, and -display for X11); empty when not told.

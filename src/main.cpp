@@ -4,6 +4,7 @@
 #include "datafolder.h"
 #include "game/gamewindow.h"
 #include "history/gamerecorder.h"
+#include "history/historycommands.h"
 #include "history/historystore.h"
 #include "parents/parentsentrance.h"
 #include "parents/reportcommand.h"
@@ -39,6 +40,22 @@ int main(int argc, char *argv[])
         const QCoreApplication console(argc, argv);
         const Translation translation(language);
         return printKnowerLevels(commandLine.knowerLevelsFile);
+    }
+    if (commandLine.action == CommandLine::Action::Progress || commandLine.action == CommandLine::Action::ExportCsv
+        || commandLine.action == CommandLine::Action::ImportCsv) {
+        const QCoreApplication console(argc, argv);
+        QCoreApplication::setApplicationName(QLatin1String(AppInfo::Name));
+        const Translation translation(language);
+        const QString dataFolder =
+            gameDataFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath() + QDir::separator());
+        switch (commandLine.action) {
+        case CommandLine::Action::Progress:
+            return HistoryCommands::printProgress(dataFolder);
+        case CommandLine::Action::ExportCsv:
+            return HistoryCommands::exportCsv(dataFolder, commandLine.csvFile);
+        default:
+            return HistoryCommands::importCsv(dataFolder, commandLine.csvFile);
+        }
     }
     if (commandLine.action == CommandLine::Action::Report) {
         // Drawn into a file: no screen is needed, whatever the desktop has.

@@ -38,6 +38,11 @@ private slots:
                                                << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = QString(25, u'猴')};
         QTest::newRow("player, blank") << QStringList{"--player", " "}
                                        << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = " "};
+        QTest::newRow("progress") << QStringList{"--progress"} << CommandLine{.action = Action::Progress};
+        QTest::newRow("export to standard output") << QStringList{"--export-csv", "-"}
+                                                   << CommandLine{.action = Action::ExportCsv, .csvFile = "-"};
+        QTest::newRow("import") << QStringList{"--import-csv=old.csv"} << CommandLine{.action = Action::ImportCsv, .csvFile = "old.csv"};
+        QTest::newRow("import, no file") << QStringList{"--import-csv"} << CommandLine{.action = Action::Fail, .text = "“--import-csv”后面少了文件"};
         QTest::newRow("knower levels") << QStringList{"--knower-levels", "trials.csv"}
                                        << CommandLine{.action = Action::KnowerLevels, .knowerLevelsFile = "trials.csv"};
         QTest::newRow("report") << QStringList{"--report", "小明", "ming.pdf"}
@@ -57,9 +62,9 @@ private slots:
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
         QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.player,
-                          parsed.knowerLevelsFile, parsed.qtPlatform, parsed.qtDisplay, parsed.reportPlayer, parsed.reportFile),
+                          parsed.knowerLevelsFile, parsed.csvFile, parsed.qtPlatform, parsed.qtDisplay, parsed.reportPlayer, parsed.reportFile),
                  std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.player,
-                          expected.knowerLevelsFile, expected.qtPlatform, expected.qtDisplay, expected.reportPlayer,
+                          expected.knowerLevelsFile, expected.csvFile, expected.qtPlatform, expected.qtDisplay, expected.reportPlayer,
                           expected.reportFile));
     }
 

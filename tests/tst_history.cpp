@@ -1,4 +1,6 @@
 #include "history/gamerecorder.h"
+#include "history/historycommands.h"
+#include "history/historycsv.h"
 #include "history/historydatabase.h"
 #include "history/historystore.h"
 #include "history/historywriter.h"
@@ -79,6 +81,20 @@ QVariant ask(const QString &path, const QString &statement)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("look"));
     return answer;
+}
+
+const QString CsvHeader = QString::fromLatin1(HistoryCsv::Header) + "\r\n";
+const QString GoodRow = QStringLiteral("小明,2026-12-07T12:00:00.000Z,1,1,3,3,1,1.500,0,1,zh_CN,built-in");
+
+// A header, a good row and then a row with one field changed (or a line of its own).
+QByteArray withBadRow(int column, const QString &value)
+{
+    QStringList fields = GoodRow.split(u',');
+    if (column < 0)
+        fields = QStringList{value};
+    else
+        fields[column] = value;
+    return (CsvHeader + GoodRow + "\r\n" + fields.join(u',') + "\r\n").toUtf8();
 }
 
 QString describe(const std::vector<Player> &players)
@@ -458,6 +474,95 @@ private slots:
                                      .arg(player).arg(Judgements * 10);
             QCOMPARE(ask(folder.filePath("history.sqlite"), held).toInt(), Judgements);
         }
+    }
+
+    // Export, import into an empty history, export: byte for byte, awkward names and all; twice adds nothing.
+    void csvRoundTrip()
+    {
+        QTemporaryDir from;
+        QTemporaryDir to;
+        {
+            HistoryWriter writer(optionsFor(from, QStringLiteral("a,\"b\"\nc")));
+            writer.open();
+            QVERIFY(writer.write(sampleGame(Noon)));
+            writer.choosePlayer(QStringLiteral("小明"));
+            QVERIFY(writer.write(sampleGame(Noon.addSecs(60))));
+        }
+        const QString exported = to.filePath("history.csv");
+        QCOMPARE(HistoryCommands::exportCsv(from.path() + u'/', exported), 0);
+        const QByteArray bytes = contents(exported);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF" + CsvHeader.toUtf8()));
+        QVERIFY(bytes.contains("\"a,\"\"b\"\"\nc\",2026-12-07T12:00:00.000Z,1,2,3,3,1,7.500,1,1,zh_CN,built-in\r\n"));
+        QVERIFY(bytes.contains("\r\n小明,2026-12-07T12:01:00.000Z,2,1,5,11,0,9.125,0,1,zh_CN,built-in\r\n"));
+        for (int time = 0; time < 2; ++time)
+            QCOMPARE(HistoryCommands::importCsv(to.path() + u'/', exported), 0);
+        HistoryDatabase imported(to.path() + u'/');
+        imported.open();
+        QCOMPARE(imported.allJudgements().size(), 8u);
+        QCOMPARE(HistoryCsv::write(imported.allJudgements()), bytes);
+    }
+
+    void badCsv_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("empty") << QByteArray() << "第1行：标题行应该是";
+        QTest::newRow("no header") << GoodRow.toUtf8() << "第1行：标题行应该是";
+        QTest::newRow("a field short") << withBadRow(-1, GoodRow.section(u',', 0, 10)) << "第3行：这一行有11个字段";
+        QTest::newRow("blank name") << withBadRow(0, " ") << "第3行：“player”列的值“ ”";
+        QTest::newRow("25 characters") << withBadRow(0, QString(25, u'猴')) << "第3行：“player”";
+        QTest::newRow("no time") << withBadRow(1, "yesterday") << "第3行：“game_started”";
+        QTest::newRow("question 0") << withBadRow(2, "0") << "第3行：“question”";
+        QTest::newRow("try x") << withBadRow(3, "x") << "第3行：“try”";
+        QTest::newRow("asked 0") << withBadRow(4, "0") << "第3行：“asked”";
+        QTest::newRow("asked 11") << withBadRow(4, "11") << "第3行：“asked”";
+        QTest::newRow("given -1") << withBadRow(5, "-1") << "第3行：“given”";
+        QTest::newRow("given 12") << withBadRow(5, "12") << "第3行：“given”";
+        QTest::newRow("correct 2") << withBadRow(6, "2") << "第3行：“correct”";
+        QTest::newRow("seconds -1") << withBadRow(7, "-1") << "第3行：“seconds”";
+        QTest::newRow("seconds inf") << withBadRow(7, "inf") << "第3行：“seconds”";
+        QTest::newRow("unloads -1") << withBadRow(8, "-1") << "第3行：“unloads”";
+        QTest::newRow("grade 5") << withBadRow(9, "5") << "第3行：“grade”";
+        QTest::newRow("language fr") << withBadRow(10, "fr") << "第3行：“language”";
+        QTest::newRow("voice robot") << withBadRow(11, "robot") << "第3行：“voice”";
+        QTest::newRow("open quote") << withBadRow(0, "\"小明") << "第3行：";
+        QTest::newRow("not UTF-8") << (CsvHeader.toUtf8() + "\r\n\r\n\xff\xfe,1\r\n") << "第4行：";
+    }
+
+    // A bad file is refused whole, with its line, and nothing of it is written.
+    void badCsv()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        const HistoryCsv::Reading reading = HistoryCsv::read(file);
+        QVERIFY2(reading.error.startsWith(error), qPrintable(reading.error));
+        QVERIFY(reading.judgements.empty());
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath("bad.csv"), file));
+        QCOMPARE(HistoryCommands::importCsv(folder.path() + u'/', folder.filePath("bad.csv")), HistoryCommands::Refused);
+        QVERIFY(!QFileInfo::exists(folder.filePath("history.sqlite")));
+    }
+
+    // Per player: games, questions, level and first tries by number; a damaged file and no room are said.
+    void progress()
+    {
+        QTemporaryDir folder;
+        {
+            HistoryWriter writer(optionsFor(folder, QStringLiteral("小明")));
+            writer.open();
+            QVERIFY(writer.write(sampleGame(Noon)));
+            QVERIFY(writer.write(sampleGame(Noon.addSecs(60))));
+        }
+        QVERIFY(writeFile(folder.filePath("history.sqlite.damaged-20261201T080000Z"), "x"));
+        HistoryDatabase history(folder.path() + u'/');
+        history.open();
+        const QString text = HistoryCommands::progressText(history);
+        QVERIFY2(text.startsWith("历史文件坏了，已经移到一边，保存为 history.sqlite.damaged-20261201T080000Z，"), qPrintable(text));
+        QVERIFY2(text.contains("\n小明\n  玩了 2 局，答了 4 题\n  数字认知水平：0\n  第一次就答对：\n     1：还没问过\n"), qPrintable(text));
+        QVERIFY2(text.contains("\n     3：0/2（0%）\n     4：还没问过\n     5：0/2（0%）\n"), qPrintable(text));
+        HistoryDatabase pipe(QStringLiteral("/proc/self/"));
+        pipe.open();
+        QVERIFY2(HistoryCommands::progressText(pipe).startsWith("历史无法保存："), qPrintable(HistoryCommands::progressText(pipe)));
     }
 
     // Seconds count from the number appearing, across a miss; the game's language and settings go along.

@@ -106,6 +106,18 @@
         <source>文件.pdf</source>
         <translation>file.pdf</translation>
     </message>
+    <message>
+        <source>打印每个玩家的进步：玩了几局、答了几题、数字认知水平和每个数第一次就答对的比例。</source>
+        <translation>Print each player&apos;s progress: games played, questions, knower level and how often each number was right at the first try.</translation>
+    </message>
+    <message>
+        <source>把全部历史写成 CSV 文件（“-”是标准输出）。</source>
+        <translation>Write the whole history as a CSV file (&apos;-&apos; is standard output).</translation>
+    </message>
+    <message>
+        <source>把 --export-csv 写的文件加入历史；已有的记录不会重复。</source>
+        <translation>Add a file written by --export-csv to the history; records already there are not added twice.</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -255,6 +267,72 @@
     <message>
         <source>小朋友</source>
         <translation>Child</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>还没有玩家。</source>
+        <translation>No players yet.</translation>
+    </message>
+    <message>
+        <source>写不了“%1”：%2</source>
+        <translation>Cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>读不了“%1”</source>
+        <translation>Cannot read &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>加入了 %1 条记录，%2 条已经有了。</source>
+        <translation>Added %1 records; %2 were there already.</translation>
+    </message>
+    <message>
+        <source>历史文件坏了，已经移到一边，保存为 %1，新的历史从头开始。</source>
+        <translation>The history file was damaged: it was set aside as %1, and a new history began.</translation>
+    </message>
+    <message>
+        <source>历史无法保存：%1</source>
+        <translation>The history cannot be kept: %1</translation>
+    </message>
+    <message>
+        <source>玩了 %1 局，答了 %2 题</source>
+        <translation>%1 games played, %2 questions</translation>
+    </message>
+    <message>
+        <source>数字认知水平：%1</source>
+        <translation>Knower level: %1</translation>
+    </message>
+    <message>
+        <source>第一次就答对：</source>
+        <translation>Right at the first try:</translation>
+    </message>
+    <message>
+        <source>还没问过</source>
+        <translation>not asked yet</translation>
+    </message>
+    <message>
+        <source>%1/%2（%3%）</source>
+        <translation>%1/%2 (%3%)</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCsv</name>
+    <message>
+        <source>标题行应该是：%1</source>
+        <translation>The header row must be: %1</translation>
+    </message>
+    <message>
+        <source>这一行有%1个字段，应该有%2个</source>
+        <translation>This row has %1 fields, not %2</translation>
+    </message>
+    <message>
+        <source>“%1”列的值“%2”不对</source>
+        <translation>The value &apos;%2&apos; in the column &apos;%1&apos; is wrong</translation>
+    </message>
+    <message>
+        <source>第%1行：%2</source>
+        <translation>line %1: %2</translation>
     </message>
 </context>
 <context>

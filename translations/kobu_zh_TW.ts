@@ -106,6 +106,18 @@
         <source>文件.pdf</source>
         <translation>檔案.pdf</translation>
     </message>
+    <message>
+        <source>打印每个玩家的进步：玩了几局、答了几题、数字认知水平和每个数第一次就答对的比例。</source>
+        <translation>列出每位玩家的進步：玩了幾局、答了幾題、數字認知程度和每個數第一次就答對的比例。</translation>
+    </message>
+    <message>
+        <source>把全部历史写成 CSV 文件（“-”是标准输出）。</source>
+        <translation>把全部歷史寫成 CSV 檔案（「-」是標準輸出）。</translation>
+    </message>
+    <message>
+        <source>把 --export-csv 写的文件加入历史；已有的记录不会重复。</source>
+        <translation>把 --export-csv 寫的檔案加入歷史；已有的紀錄不會重複。</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -255,6 +267,72 @@
     <message>
         <source>小朋友</source>
         <translation>小朋友</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommands</name>
+    <message>
+        <source>还没有玩家。</source>
+        <translation>還沒有玩家。</translation>
+    </message>
+    <message>
+        <source>写不了“%1”：%2</source>
+        <translation>無法寫入「%1」：%2</translation>
+    </message>
+    <message>
+        <source>读不了“%1”</source>
+        <translation>無法讀取「%1」</translation>
+    </message>
+    <message>
+        <source>加入了 %1 条记录，%2 条已经有了。</source>
+        <translation>加入了 %1 筆紀錄，%2 筆已經有了。</translation>
+    </message>
+    <message>
+        <source>历史文件坏了，已经移到一边，保存为 %1，新的历史从头开始。</source>
+        <translation>歷史檔案壞了，已經移到一旁，存為 %1，新的歷史從頭開始。</translation>
+    </message>
+    <message>
+        <source>历史无法保存：%1</source>
+        <translation>歷史無法保存：%1</translation>
+    </message>
+    <message>
+        <source>玩了 %1 局，答了 %2 题</source>
+        <translation>玩了 %1 局，答了 %2 題</translation>
+    </message>
+    <message>
+        <source>数字认知水平：%1</source>
+        <translation>數字認知程度：%1</translation>
+    </message>
+    <message>
+        <source>第一次就答对：</source>
+        <translation>第一次就答對：</translation>
+    </message>
+    <message>
+        <source>还没问过</source>
+        <translation>還沒問過</translation>
+    </message>
+    <message>
+        <source>%1/%2（%3%）</source>
+        <translation>%1/%2（%3%）</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCsv</name>
+    <message>
+        <source>标题行应该是：%1</source>
+        <translation>標題列應該是：%1</translation>
+    </message>
+    <message>
+        <source>这一行有%1个字段，应该有%2个</source>
+        <translation>這一列有 %1 個欄位，應該有 %2 個</translation>
+    </message>
+    <message>
+        <source>“%1”列的值“%2”不对</source>
+        <translation>「%1」欄的值「%2」不對</translation>
+    </message>
+    <message>
+        <source>第%1行：%2</source>
+        <translation>第 %1 列：%2</translation>
     </message>
 </context>
 <context>

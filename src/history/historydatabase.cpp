@@ -10,6 +10,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <map>
 
 using namespace History;
 
@@ -403,6 +404,100 @@ std::vector<WeekAccuracy> HistoryDatabase::accuracyPerWeek(std::int64_t player, 
         }
     }
     return accuracy;
+}
+
+int HistoryDatabase::gamesPlayed(std::int64_t player)
+{
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("SELECT count(*) FROM games WHERE player = ?"));
+    query.addBindValue(qint64(player));
+    return query.exec() && query.next() ? query.value(0).toInt() : 0;
+}
+
+std::vector<PlayedJudgement> HistoryDatabase::allJudgements()
+{
+    std::vector<PlayedJudgement> judgements;
+    QSqlQuery query(m_database);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT p.name, g.started, g.grade, g.language, g.voice,"
+            " j.question, j.try, j.asked, j.given, j.correct, j.seconds, j.unloads"
+            " FROM judgements j JOIN games g ON g.id = j.game JOIN players p ON p.id = g.player"
+            " ORDER BY p.name, g.started, j.question, j.try")))
+        return judgements;
+    while (query.next()) {
+        PlayedJudgement row;
+        row.player = query.value(0).toString();
+        row.started = timeFromText(query.value(1).toString());
+        row.game.grade = query.value(2).toInt();
+        row.game.language = query.value(3).toString();
+        row.game.voice = voiceFromCode(query.value(4).toString()).value_or(Voice::BuiltIn);
+        row.judgement = Judgement{query.value(5).toInt(),  query.value(6).toInt(),     query.value(7).toInt(),
+                                  query.value(8).toInt(),  query.value(9).toBool(),    query.value(10).toDouble(),
+                                  query.value(11).toInt()};
+        judgements.push_back(row);
+    }
+    return judgements;
+}
+
+std::optional<int> HistoryDatabase::addJudgements(const std::vector<PlayedJudgement> &judgements)
+{
+    if (!beginWriting())
+        return std::nullopt;
+    // Prepared once: an import may hold a hundred thousand rows.
+    QSqlQuery addPlayer(m_database);
+    addPlayer.prepare(QStringLiteral("INSERT INTO players (name, picture, grade, created) VALUES (?, 0, ?, ?)"
+                                     " ON CONFLICT (name) DO NOTHING"));
+    QSqlQuery findPlayer(m_database);
+    findPlayer.prepare(QStringLiteral("SELECT id FROM players WHERE name = ?"));
+    QSqlQuery addGame(m_database);
+    addGame.prepare(QStringLiteral("INSERT INTO games (player, started, grade, language, voice) VALUES (?, ?, ?, ?, ?)"
+                                   " ON CONFLICT (player, started) DO NOTHING"));
+    QSqlQuery findGame(m_database);
+    findGame.prepare(QStringLiteral("SELECT id FROM games WHERE player = ? AND started = ?"));
+    QSqlQuery addJudgement(m_database);
+    addJudgement.prepare(QStringLiteral(
+        "INSERT INTO judgements (game, question, try, asked, given, correct, seconds, unloads)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (game, question, try) DO NOTHING"));
+    const QString now = timeText(QDateTime::currentDateTimeUtc());
+    const auto runWith = [this](QSqlQuery &query, const QVariantList &values) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        return run(query);
+    };
+    std::map<QString, qint64> players;
+    std::map<std::pair<qint64, QString>, qint64> games;
+    int added = 0;
+    std::size_t done = 0;
+    for (; done < judgements.size(); ++done) {
+        const PlayedJudgement &row = judgements[done];
+        auto player = players.find(row.player);
+        if (player == players.end()) {
+            if (!runWith(addPlayer, {row.player, MinGrade, now}) || !runWith(findPlayer, {row.player}) || !findPlayer.next())
+                break;
+            player = players.emplace(row.player, findPlayer.value(0).toLongLong()).first;
+        }
+        const std::pair gameKey(player->second, timeText(row.started));
+        auto game = games.find(gameKey);
+        if (game == games.end()) {
+            if (!runWith(addGame, {gameKey.first, gameKey.second, row.game.grade, row.game.language, voiceCode(row.game.voice)})
+                || !runWith(findGame, {gameKey.first, gameKey.second}) || !findGame.next())
+                break;
+            game = games.emplace(gameKey, findGame.value(0).toLongLong()).first;
+        }
+        const Judgement &j = row.judgement;
+        if (!runWith(addJudgement, {game->second, j.question, j.attempt, j.asked, j.given, int(j.correct), j.seconds, j.unloads}))
+            break;
+        added += addJudgement.numRowsAffected();
+    }
+    // Stopped short: nothing of it is kept.
+    if (done < judgements.size()) {
+        rollback();
+        return std::nullopt;
+    }
+    if (!commit())
+        return std::nullopt;
+    return added;
 }
 
 EditResult HistoryDatabase::addPlayer(const QString &name)

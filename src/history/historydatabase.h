@@ -49,6 +49,14 @@ public:
     std::vector<History::DayCount> questionsPerDay(std::int64_t player, QDate today, int days);
     std::vector<History::WeekAccuracy> accuracyPerWeek(std::int64_t player, QDate today, int weeks);
 
+    int gamesPlayed(std::int64_t player);
+
+    // Every judgement, by player name, game and question. Empty when the file cannot be read.
+    std::vector<History::PlayedJudgement> allJudgements();
+    // Adds the judgements not there yet, making players and games as needed,
+    // in one transaction; the number added, or nothing when none could be.
+    std::optional<int> addJudgements(const std::vector<History::PlayedJudgement> &judgements);
+
     // Player edits, each in a transaction of its own.
     History::EditResult addPlayer(const QString &name);
     std::optional<History::Player> findOrAddPlayer(const QString &name);

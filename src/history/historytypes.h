@@ -47,6 +47,8 @@ struct GameSettings
     QString language; // a --language code
     Voice voice = Voice::BuiltIn;
     bool countingAloud = true;
+
+    friend bool operator==(const GameSettings &, const GameSettings &) = default;
 };
 
 // One press of the locomotive or Enter, or an eleventh monkey.
@@ -70,6 +72,17 @@ struct FirstTry
     int given = 0;
 
     friend bool operator==(const FirstTry &, const FirstTry &) = default;
+};
+
+// A judgement with its player and game, as exported and imported.
+struct PlayedJudgement
+{
+    QString player;
+    QDateTime started;
+    GameSettings game; // counting aloud is not exchanged
+    Judgement judgement;
+
+    friend bool operator==(const PlayedJudgement &, const PlayedJudgement &) = default;
 };
 
 struct GameSummary
