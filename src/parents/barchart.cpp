@@ -14,8 +14,11 @@ const QColor NoDataColour(150, 150, 150);
 
 constexpr qreal BarShare = 0.7; // of a bar's slot
 constexpr int GridLines = 4;
-// Text is this share of the area's height, within sensible bounds.
+// Text is this share of the area's height, but no larger than Qt keeps
+// rendered glyphs of: on a 4K screen larger text is redrawn from outlines
+// at every paint, which costs more than a frame.
 constexpr qreal TextShare = 0.075;
+constexpr qreal LargestTextPixels = 60;
 
 // 1, 2 or 5 times a power of ten, at least `value`.
 double roundUp(double value)
@@ -32,7 +35,7 @@ double roundUp(double value)
 
 qreal textHeight(const QRectF &area)
 {
-    return std::max(1.0, area.height() * TextShare);
+    return std::clamp(area.height() * TextShare, 1.0, LargestTextPixels);
 }
 
 } // namespace
@@ -82,7 +85,6 @@ QRectF BarChart::barRect(int index, const QRectF &area) const
 void BarChart::paint(QPainter &painter, const QRectF &area) const
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     const qreal text = textHeight(area);
     QFont font = painter.font();
     font.setPixelSize(std::max(1, int(text)));
