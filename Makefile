@@ -10,6 +10,8 @@ FUZZ_SECONDS ?= 300
 STORM_EVENTS ?= 25000
 SAVE_ROUNDS ?= 200
 SAVE_KILLS ?= 1000
+# A developer's ccache, where there is one, makes rebuilds in a fresh clone quick.
+CMAKE_FLAGS = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 TEST_ENV = QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LANG=C.UTF-8
 SAN_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
           UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -22,7 +24,7 @@ setup:
 	@./tools/setup build
 
 build: setup
-	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build build -j$(JOBS)
 
 run: build
@@ -30,27 +32,27 @@ run: build
 
 test:
 	@./tools/setup build test
-	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build build -j$(JOBS)
 	cd build && $(TEST_ENV) ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-asan
 	./tools/fuzz 10
 
 test-asan:
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
 	@cmake --build build-asan -j$(JOBS)
 	cd build-asan && $(TEST_ENV) $(SAN_ENV) ctest --output-on-failure -j$(JOBS)
 
 bench:
 	@./tools/setup build bench
-	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 	@cmake --build build -j$(JOBS) --target kobu benchmarks
 	./bench/run build
 
 fuzz:
 	@./tools/setup build test
 	./tools/fuzz $(FUZZ_SECONDS)
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOBU_SANITIZE=ON > /dev/null
 	@cmake --build build-asan -j$(JOBS) --target tst_gamewindow tst_ranking
 	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_STORM_EVENTS=$(STORM_EVENTS) ./tests/tst_gamewindow stormKeepsEveryInvariant
 	cd build-asan && $(TEST_ENV) $(SAN_ENV) KOBU_SAVE_ROUNDS=$(SAVE_ROUNDS) KOBU_SAVE_KILLS=$(SAVE_KILLS) \
@@ -59,7 +61,7 @@ fuzz:
 # A release build for /usr, as Debian installs it.
 package:
 	@./tools/setup build package
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DKOBU_TESTS=OFF > /dev/null
+	@cmake $(CMAKE_FLAGS) -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DKOBU_TESTS=OFF > /dev/null
 	@cmake --build build-package -j$(JOBS)
 	cd build-package && cpack -G DEB
 
