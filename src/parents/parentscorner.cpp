@@ -6,6 +6,7 @@
 #include "parents/preferencespage.h"
 #include "players/playerpicture.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFuture>
 #include <QLabel>
@@ -17,6 +18,8 @@
 
 namespace {
 
+// The corner as designed, in pixels at a factor of 1.
+constexpr QSize DesignSize(780, 580);
 const QColor NoticeColour(160, 40, 0);
 
 } // namespace
@@ -58,6 +61,14 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
             refresh();
     });
     connectFamily();
+}
+
+void ParentsCorner::setFactor(qreal factor)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    setFont(font);
+    resize(DesignSize * factor);
 }
 
 void ParentsCorner::showEvent(QShowEvent *event)

@@ -31,6 +31,8 @@ public:
     void setToday(std::function<QDate()> today) { m_today = std::move(today); }
 
     QTabWidget *pages() const { return m_pages; }
+    // Drawn `factor` times its design, as the game it lies over: its size and every font.
+    void setFactor(qreal factor);
 
 signals:
     void preferencesChanged(const Preferences &preferences);

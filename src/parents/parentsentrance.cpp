@@ -32,5 +32,7 @@ void ParentsEntrance::openCorner()
             emit preferencesChanged(preferences);
         });
     }
+    m_corner->setFactor(m_game.factor());
     m_corner->open();
+    m_corner->move(m_game.geometry().center() - m_corner->rect().center());
 }

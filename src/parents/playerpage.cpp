@@ -20,18 +20,22 @@ namespace {
 constexpr qreal NameFontScale = 1.6;
 constexpr qreal SummaryFontScale = 1.25;
 
-QLabel *makeLabel(QWidget *parent, const QString &name, qreal fontScale = 1, bool bold = false)
+QLabel *makeLabel(QWidget *parent, const QString &name)
 {
     auto *const label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * fontScale);
+    return label;
+}
+
+void setRelativeFont(QLabel *label, const QFont &pageFont, qreal scale, bool bold)
+{
+    QFont font = pageFont;
+    font.setPointSizeF(pageFont.pointSizeF() * scale);
     font.setBold(bold);
     label->setFont(font);
-    return label;
 }
 
 } // namespace
@@ -41,8 +45,8 @@ PlayerPage::PlayerPage(QWidget *parent)
 {
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("picture"));
-    m_name = makeLabel(this, QStringLiteral("name"), NameFontScale, true);
-    m_summary = makeLabel(this, QStringLiteral("summary"), SummaryFontScale, true);
+    m_name = makeLabel(this, QStringLiteral("name"));
+    m_summary = makeLabel(this, QStringLiteral("summary"));
     m_meaning = makeLabel(this, QStringLiteral("meaning"));
     m_practice = makeLabel(this, QStringLiteral("practice"));
     m_grid = new NumberGrid(this);
@@ -78,7 +82,9 @@ PlayerPage::PlayerPage(QWidget *parent)
     layout->addWidget(m_grid);
     layout->addWidget(m_numberDetail);
     layout->addLayout(charts);
-    layout->addWidget(makeLabel(this, QStringLiteral("lastGamesHeading"), 1, true));
+    m_gamesHeading = makeLabel(this, QStringLiteral("lastGamesHeading"));
+    m_gamesHeading->setText(tr("最近 10 局"));
+    layout->addWidget(m_gamesHeading);
     layout->addWidget(m_games);
     auto *const exportButton = new QPushButton(tr("导出 PDF 报告…"), this);
     exportButton->setObjectName(QStringLiteral("reportButton"));
@@ -88,7 +94,7 @@ PlayerPage::PlayerPage(QWidget *parent)
     exportRow->addWidget(exportButton);
     exportRow->addWidget(m_exportMessage, 1);
     layout->addLayout(exportRow);
-    findChild<QLabel *>(QStringLiteral("lastGamesHeading"))->setText(tr("最近 10 局"));
+    scaleLabels();
 }
 
 void PlayerPage::show(const ChildReport &report, QDate today)
@@ -134,4 +140,18 @@ void PlayerPage::exportReport()
         return;
     m_exportMessage->setText(ReportPdf::write(m_report, m_today, file) ? tr("已保存：%1").arg(file)
                                                                        : tr("没能保存 %1。").arg(file));
+}
+
+void PlayerPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        scaleLabels();
+}
+
+void PlayerPage::scaleLabels()
+{
+    setRelativeFont(m_name, font(), NameFontScale, true);
+    setRelativeFont(m_summary, font(), SummaryFontScale, true);
+    setRelativeFont(m_gamesHeading, font(), 1, true);
 }

@@ -21,8 +21,13 @@ public:
     void show(const ChildReport &report, QDate today);
     const ChildReport &report() const { return m_report; }
 
+protected:
+    // The larger labels follow the page's font as it is scaled.
+    void changeEvent(QEvent *event) override;
+
 private:
     void showGames();
+    void scaleLabels();
     // Asks where, then writes the one-page report there.
     void exportReport();
 
@@ -38,5 +43,6 @@ private:
     BarChartView *m_dayChart = nullptr;
     QTableWidget *m_games = nullptr;
     QLabel *m_exportMessage = nullptr;
+    QLabel *m_gamesHeading = nullptr;
     QDate m_today;
 };
