@@ -738,4 +738,71 @@
         <translation>There is no screen to show the game on.</translation>
     </message>
 </context>
+<context>
+    <name>VoiceRecordingPage</name>
+    <message>
+        <source>录制数字</source>
+        <translation>Record the numbers</translation>
+    </message>
+    <message>
+        <source>选一个数字，按住“录音”说出它，松开就停；也可以点一下“录音”，说完再点“停止”。</source>
+        <translation>Choose a number, hold “Record” down and say it, and let go to stop; or click “Record” once and click “Stop” when you are done.</translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>保留</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>重录</source>
+        <translation>Record again</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除这个数字的录音，游戏又用原来的声音。</source>
+        <translation>Delete this number’s recording: the game goes back to its own voice.</translation>
+    </message>
+    <message>
+        <source>找不到能用的麦克风，所以没法录音。</source>
+        <translation>No working microphone was found, so nothing can be recorded.</translation>
+    </message>
+    <message>
+        <source>什么也没听到。请靠近麦克风，再录一次。</source>
+        <translation>Nothing was heard. Please come closer to the microphone and record again.</translation>
+    </message>
+    <message>
+        <source>录音没能保存，这个数字的声音没有改变。</source>
+        <translation>The recording could not be saved; this number sounds as it did.</translation>
+    </message>
+    <message>
+        <source>录音没能删除，这个数字的声音没有改变。</source>
+        <translation>The recording could not be deleted; this number sounds as it did.</translation>
+    </message>
+    <message>
+        <source>录音已保留，游戏会用它说这个数字。</source>
+        <translation>The recording is kept: the game will say this number with it.</translation>
+    </message>
+    <message>
+        <source>录音已删除，游戏又用原来的声音。</source>
+        <translation>The recording is deleted: the game uses its own voice again.</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+</context>
 </TS>

@@ -738,4 +738,71 @@
         <translation>冇螢幕可以顯示個遊戲。</translation>
     </message>
 </context>
+<context>
+    <name>VoiceRecordingPage</name>
+    <message>
+        <source>录制数字</source>
+        <translation>錄製數字</translation>
+    </message>
+    <message>
+        <source>选一个数字，按住“录音”说出它，松开就停；也可以点一下“录音”，说完再点“停止”。</source>
+        <translation>揀一個數字，㩒住「錄音」講出嚟，放手就停；亦可以㩒一下「錄音」，講完再㩒「停止」。</translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation>錄音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>保留</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>重录</source>
+        <translation>重錄</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>删除这个数字的录音，游戏又用原来的声音。</source>
+        <translation>刪除呢個數字嘅錄音，遊戲會返用原本嘅聲音。</translation>
+    </message>
+    <message>
+        <source>找不到能用的麦克风，所以没法录音。</source>
+        <translation>搵唔到用得嘅咪高峰，所以錄唔到音。</translation>
+    </message>
+    <message>
+        <source>什么也没听到。请靠近麦克风，再录一次。</source>
+        <translation>乜都聽唔到。請行近啲咪高峰，再錄一次。</translation>
+    </message>
+    <message>
+        <source>录音没能保存，这个数字的声音没有改变。</source>
+        <translation>錄音儲存唔到，呢個數字嘅聲音冇變。</translation>
+    </message>
+    <message>
+        <source>录音没能删除，这个数字的声音没有改变。</source>
+        <translation>錄音刪除唔到，呢個數字嘅聲音冇變。</translation>
+    </message>
+    <message>
+        <source>录音已保留，游戏会用它说这个数字。</source>
+        <translation>錄音已經保留，遊戲會用佢講呢個數字。</translation>
+    </message>
+    <message>
+        <source>录音已删除，游戏又用原来的声音。</source>
+        <translation>錄音已經刪除，遊戲會返用原本嘅聲音。</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+</context>
 </TS>

@@ -738,4 +738,71 @@
         <translation>沒有可以顯示遊戲的螢幕。</translation>
     </message>
 </context>
+<context>
+    <name>VoiceRecordingPage</name>
+    <message>
+        <source>录制数字</source>
+        <translation>錄製數字</translation>
+    </message>
+    <message>
+        <source>选一个数字，按住“录音”说出它，松开就停；也可以点一下“录音”，说完再点“停止”。</source>
+        <translation>選一個數字，按住「錄音」說出它，放開就停；也可以點一下「錄音」，說完再點「停止」。</translation>
+    </message>
+    <message>
+        <source>录音</source>
+        <translation>錄音</translation>
+    </message>
+    <message>
+        <source>音量</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>保留</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>重录</source>
+        <translation>重錄</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>删除这个数字的录音，游戏又用原来的声音。</source>
+        <translation>刪除這個數字的錄音，遊戲又用原來的聲音。</translation>
+    </message>
+    <message>
+        <source>找不到能用的麦克风，所以没法录音。</source>
+        <translation>找不到能用的麥克風，所以沒辦法錄音。</translation>
+    </message>
+    <message>
+        <source>什么也没听到。请靠近麦克风，再录一次。</source>
+        <translation>什麼也沒聽到。請靠近麥克風，再錄一次。</translation>
+    </message>
+    <message>
+        <source>录音没能保存，这个数字的声音没有改变。</source>
+        <translation>錄音沒能儲存，這個數字的聲音沒有改變。</translation>
+    </message>
+    <message>
+        <source>录音没能删除，这个数字的声音没有改变。</source>
+        <translation>錄音沒能刪除，這個數字的聲音沒有改變。</translation>
+    </message>
+    <message>
+        <source>录音已保留，游戏会用它说这个数字。</source>
+        <translation>錄音已保留，遊戲會用它說這個數字。</translation>
+    </message>
+    <message>
+        <source>录音已删除，游戏又用原来的声音。</source>
+        <translation>錄音已刪除，遊戲又用原來的聲音。</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+</context>
 </TS>

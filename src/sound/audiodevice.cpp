@@ -20,6 +20,21 @@ std::optional<AudioDevice> AudioDevice::open(std::shared_ptr<const SdlAudio> sdl
     return AudioDevice(std::move(sdl), id, fit == Fit::Exact ? wanted : obtained);
 }
 
+std::optional<AudioDevice> AudioDevice::openMicrophone(std::shared_ptr<const SdlAudio> sdl, const SDL_AudioSpec &wanted)
+{
+    if (!sdl || !sdl->isUp())
+        return std::nullopt;
+    SDL_AudioSpec request = wanted;
+    request.callback = nullptr;
+    SDL_AudioSpec obtained{};
+    constexpr int Capture = 1;
+    const SDL_AudioDeviceID id = sdl->openAudioDevice(nullptr, Capture, &request, &obtained, 0);
+    if (id == 0)
+        return std::nullopt;
+    sdl->pauseAudioDevice(id, 0);
+    return AudioDevice(std::move(sdl), id, wanted);
+}
+
 AudioDevice::AudioDevice(std::shared_ptr<const SdlAudio> sdl, SDL_AudioDeviceID id, const SDL_AudioSpec &spec)
     : m_sdl(std::move(sdl))
     , m_id(id)
@@ -58,6 +73,16 @@ void AudioDevice::replaceQueue(const DecodedSound &sound)
 std::size_t AudioDevice::queuedBytes() const
 {
     return m_sdl->getQueuedAudioSize(m_id);
+}
+
+std::size_t AudioDevice::dequeue(void *into, std::size_t bytes)
+{
+    return m_sdl->dequeueAudio(m_id, into, Uint32(bytes));
+}
+
+bool AudioDevice::isLost() const
+{
+    return m_sdl->getAudioDeviceStatus(m_id) == SDL_AUDIO_STOPPED;
 }
 
 int AudioDevice::millisecondsFor(std::size_t bytes) const

@@ -9,8 +9,9 @@
 class SdlAudio;
 struct DecodedSound;
 
-// One open output device fed from SDL's queue. The queue copies what it is
-// given, so no memory of ours is read by the audio thread.
+// One open device, fed from SDL's queue or, for a microphone, read from it.
+// The queue copies what it is given, so no memory of ours is read by the
+// audio thread.
 class AudioDevice
 {
 public:
@@ -21,6 +22,9 @@ public:
 
     // The default device; empty when none can be opened.
     static std::optional<AudioDevice> open(std::shared_ptr<const SdlAudio> sdl, const SDL_AudioSpec &wanted, Fit fit);
+    // The default microphone, already taking samples in exactly that format;
+    // empty when there is none or it cannot be opened.
+    static std::optional<AudioDevice> openMicrophone(std::shared_ptr<const SdlAudio> sdl, const SDL_AudioSpec &wanted);
 
     ~AudioDevice();
     AudioDevice(AudioDevice &&other) noexcept;
@@ -33,6 +37,10 @@ public:
     // Drops whatever is waiting and starts these samples instead.
     void replaceQueue(const DecodedSound &sound);
     std::size_t queuedBytes() const;
+    // Moves up to `bytes` of what a microphone took into `into`; how many it moved.
+    std::size_t dequeue(void *into, std::size_t bytes);
+    // A device that was lost (unplugged, or failed) takes no more.
+    bool isLost() const;
     int millisecondsFor(std::size_t bytes) const;
 
 private:

@@ -29,6 +29,11 @@ void BackgroundQueue::post(Task task)
     m_wake.notify_one();
 }
 
+void BackgroundQueue::answer(Reply reply)
+{
+    QMetaObject::invokeMethod(this, std::move(reply), Qt::QueuedConnection);
+}
+
 void BackgroundQueue::work(std::stop_token stop)
 {
     for (;;) {
@@ -42,6 +47,6 @@ void BackgroundQueue::work(std::stop_token stop)
         }
         Reply reply = task(stop);
         if (reply && !stop.stop_requested())
-            QMetaObject::invokeMethod(this, std::move(reply), Qt::QueuedConnection);
+            answer(std::move(reply));
     }
 }

@@ -24,6 +24,9 @@ public:
     ~BackgroundQueue() override;
 
     void post(Task task);
+    // From a running task: a reply that runs before the task's own, for
+    // news along the way.
+    void answer(Reply reply);
 
 private:
     void work(std::stop_token stop);

@@ -29,6 +29,8 @@ public:
     decltype(&SDL_QueueAudio) queueAudio = nullptr;
     decltype(&SDL_ClearQueuedAudio) clearQueuedAudio = nullptr;
     decltype(&SDL_GetQueuedAudioSize) getQueuedAudioSize = nullptr;
+    decltype(&SDL_DequeueAudio) dequeueAudio = nullptr;
+    decltype(&SDL_GetAudioDeviceStatus) getAudioDeviceStatus = nullptr;
     decltype(&SDL_RWFromConstMem) rwFromConstMem = nullptr;
     decltype(&SDL_LoadWAV_RW) loadWavRw = nullptr;
     decltype(&SDL_FreeWAV) freeWav = nullptr;

@@ -41,6 +41,7 @@ void SoundPlayer::play(Sound sound)
 {
     if (!output().format)
         return;
+    ++m_requests;
     m_waitingFor.reset();
     if (!m_sounds.contains(sound) && m_library.hasRecording(sound)) {
         m_waitingFor = sound;
@@ -48,6 +49,34 @@ void SoundPlayer::play(Sound sound)
         return;
     }
     start(decoded(sound));
+}
+
+void SoundPlayer::playWave(QByteArray wave)
+{
+    if (!output().format)
+        return;
+    m_waitingFor.reset();
+    const unsigned request = ++m_requests;
+    m_decoder.post([this, request, wave = std::move(wave), output = output()](std::stop_token) {
+        return [this, request, decoded = DecodedSound::decode(*output.sdl, wave, *output.format)] {
+            // Unless another sound has been asked for meanwhile.
+            if (request == m_requests)
+                start(decoded);
+        };
+    });
+}
+
+void SoundPlayer::forgetRecording(int number)
+{
+    const Sound sound = Sounds::spokenNumber(number);
+    m_sounds.erase(sound);
+    // What is being decoded now is of the old file: its result is dropped.
+    m_decoding.erase(sound);
+}
+
+std::shared_ptr<const SdlAudio> SoundPlayer::audio()
+{
+    return output().sdl;
 }
 
 void SoundPlayer::start(const std::optional<DecodedSound> &decoded)
@@ -117,21 +146,26 @@ std::optional<DecodedSound> SoundPlayer::loadFirst(const Output &output,
 
 void SoundPlayer::decodeInBackground(Sound sound)
 {
-    if (!m_decoding.insert(sound).second)
+    if (m_decoding.contains(sound))
         return;
+    const unsigned ticket = ++m_lastTicket;
+    m_decoding.emplace(sound, ticket);
     // A recording at the limits takes some 50 ms to read and resample.
     // The task holds its own share of SDL and copies of all else it reads;
     // only its reply, run back on this thread, touches the player.
-    m_decoder.post([this, sound, sources = m_library.sources(sound), output = output()](std::stop_token stop) {
-        return [this, sound, decoded = loadFirst(output, sources, stop)]() mutable {
-            finishDecoding(sound, std::move(decoded));
+    m_decoder.post([this, sound, ticket, sources = m_library.sources(sound), output = output()](std::stop_token stop) {
+        return [this, sound, ticket, decoded = loadFirst(output, sources, stop)]() mutable {
+            finishDecoding(sound, ticket, std::move(decoded));
         };
     });
 }
 
-void SoundPlayer::finishDecoding(Sound sound, std::optional<DecodedSound> decoded)
+void SoundPlayer::finishDecoding(Sound sound, unsigned ticket, std::optional<DecodedSound> decoded)
 {
-    m_decoding.erase(sound);
+    const auto underWay = m_decoding.find(sound);
+    if (underWay == m_decoding.end() || underWay->second != ticket)
+        return;
+    m_decoding.erase(underWay);
     const std::optional<DecodedSound> &ready = m_sounds.insert_or_assign(sound, std::move(decoded)).first->second;
     if (m_waitingFor == sound) {
         m_waitingFor.reset();

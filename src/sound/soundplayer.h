@@ -13,7 +13,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <stop_token>
 #include <vector>
 
@@ -37,6 +36,15 @@ public:
     std::size_t pendingBytes() const;
     // The whole length of the sound last handed to the device, heard or not.
     int startedSoundMs() const { return m_startedSoundMs; }
+    // Plays a whole WAVE image that is none of the game's sounds (a take a
+    // parent listens to), as it would play a sound: decoded off this thread.
+    void playWave(QByteArray wave);
+    // Forgets the number's recording as it was decoded: it has just been
+    // changed, and is read again the next time the number is heard.
+    void forgetRecording(int number);
+    // SDL's audio as the player has it, started if need be.
+    std::shared_ptr<const SdlAudio> audio();
+
     // Whether a recording is still being decoded.
     bool isDecoding() const { return !m_decoding.empty(); }
     // Empty without a device; starts the output if no sound has done so.
@@ -58,7 +66,7 @@ private:
     static std::optional<DecodedSound> loadFirst(const Output &output, const std::vector<SoundLibrary::Source> &sources,
                                                  std::stop_token stop = {});
     void decodeInBackground(Sound sound);
-    void finishDecoding(Sound sound, std::optional<DecodedSound> decoded);
+    void finishDecoding(Sound sound, unsigned ticket, std::optional<DecodedSound> decoded);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
@@ -67,8 +75,11 @@ private:
     const SoundLibrary m_library;
     // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<Sound, std::optional<DecodedSound>> m_sounds;
-    std::set<Sound> m_decoding;
+    // Each decoding under way, by the ticket that its result must still hold.
+    std::map<Sound, unsigned> m_decoding;
+    unsigned m_lastTicket = 0;
     std::optional<Sound> m_waitingFor; // asked for, its recording still decoding
+    unsigned m_requests = 0;           // sounds asked for so far
     int m_startedSoundMs = 0;
     QTimer m_endOfSound;
     // Its replies reach the player only while both live.
