@@ -69,7 +69,7 @@ QString BarChart::valueText(double value) const
 QRectF BarChart::plotRect(const QRectF &area) const
 {
     const qreal text = textHeight(area);
-    const qreal axisWidth = text * 2.6;
+    const qreal axisWidth = text * 3.4;
     return area.adjusted(axisWidth, text * 1.8, -text * 0.5, -text * 1.6);
 }
 

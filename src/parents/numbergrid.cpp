@@ -166,7 +166,7 @@ void NumberGrid::paint(QPainter &painter, const QRectF &area, const std::vector<
     const qreal swatch = std::min(side * 0.55, area.bottom() - legendTop);
     if (swatch > 0) {
         QFont font = painter.font();
-        font.setPixelSize(std::max(1, int(swatch * 0.6)));
+        font.setPixelSize(std::max(1, int(swatch * 0.75)));
         font.setBold(false);
         painter.setFont(font);
         const qreal itemWidth = area.width() / LegendOrder.size();
@@ -187,12 +187,12 @@ void NumberGrid::paint(QPainter &painter, const QRectF &area, const std::vector<
 
 QSize NumberGrid::sizeHint() const
 {
-    return {fontMetrics().height() * 28, fontMetrics().height() * 4};
+    return {fontMetrics().height() * 28, fontMetrics().height() * 6};
 }
 
 QSize NumberGrid::minimumSizeHint() const
 {
-    return {fontMetrics().height() * 16, fontMetrics().height() * 3};
+    return {fontMetrics().height() * 16, fontMetrics().height() * 5};
 }
 
 void NumberGrid::paintEvent(QPaintEvent *)

@@ -4,6 +4,10 @@
 #include "parents/doordialog.h"
 #include "parents/parentscorner.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 ParentsEntrance::ParentsEntrance(GameWindow &game, HistoryStore &history, Preferences preferences, std::uint32_t seed)
     : QObject(&game)
     , m_game(game)
@@ -34,5 +38,13 @@ void ParentsEntrance::openCorner()
     }
     m_corner->setFactor(m_game.factor());
     m_corner->open();
-    m_corner->move(m_game.geometry().center() - m_corner->rect().center());
+    // Over the game, but wholly on its screen, title bar included.
+    QRect place = m_corner->frameGeometry();
+    place.moveCenter(m_game.geometry().center());
+    if (const QScreen *screen = m_game.screen()) {
+        const QRect available = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), available.left(), std::max(available.left(), available.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), available.top(), std::max(available.top(), available.bottom() - place.height())));
+    }
+    m_corner->move(place.topLeft());
 }

@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -118,11 +117,10 @@ void PlayerPage::show(const ChildReport &report, QDate today)
 
 void PlayerPage::showGames()
 {
-    const QLocale locale;
     m_games->setRowCount(int(m_report.lastGames.size()));
     for (int row = 0; row < int(m_report.lastGames.size()); ++row) {
         const History::GameSummary &game = m_report.lastGames[row];
-        const QStringList cells{locale.toString(game.started.toLocalTime(), QLocale::ShortFormat),
+        const QStringList cells{game.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                 QString::number(game.settings.grade),
                                 game.score ? QString::number(*game.score) : tr("没打完"),
                                 QString::number(game.questions)};
