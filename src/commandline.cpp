@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "appinfo.h"
+#include "grades/grade.h"
 #include "history/historytypes.h"
 
 #include <QCoreApplication>
@@ -100,6 +101,15 @@ QString ignored(const QString &)
     return {};
 }
 
+// "1 看看听听, 2 听着数, …"
+QString gradeNames()
+{
+    QStringList names;
+    for (int grade = Grade::First; grade <= Grade::Last; ++grade)
+        names << QStringLiteral("%1 %2").arg(grade).arg(Grade::name(grade));
+    return names.join(CommandLine::tr("，"));
+}
+
 // Reads the arguments into the options; the first complaint, or empty.
 QString readArguments(const QStringList &arguments, const std::vector<Option> &options)
 {
@@ -158,6 +168,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
              result.player = name;
              return History::isValidName(name) ? QString()
                                                : tr("玩家的名字要有 1 到 %1 个字。").arg(History::MaxNameLength);
+         }},
+        {{QStringLiteral("grade")}, QStringLiteral("1-4"), tr("按这一级玩：%1。").arg(gradeNames()),
+         [&](const QString &text) {
+             bool isNumber = false;
+             result.grade = text.toInt(&isNumber);
+             return isNumber && Grade::exists(*result.grade)
+                 ? QString()
+                 : tr("没有“%1”这一级：请从 %2 到 %3 中选一个。").arg(text).arg(Grade::First).arg(Grade::Last);
          }},
         {{QStringLiteral("parents")}, {}, tr("打开家长园地（先回答一道大人的题）。"), setsFlag(result.parentsCorner)},
         {{QStringLiteral("progress")}, {}, tr("打印每个玩家的进步：玩了几局、答了几题、数字认知水平和每个数第一次就答对的比例。"),

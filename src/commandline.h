@@ -34,6 +34,7 @@ public:
     std::optional<Language> language{}; // empty: the desktop's
     bool parentsCorner = false;
     std::optional<QString> player{}; // play as them; empty: the last player
+    std::optional<int> grade{};      // empty: the player's own, chosen in the parents' corner
     QString knowerLevelsFile{};
     QString csvFile{};
     QString reportPlayer{};

@@ -3,6 +3,7 @@
 #include "game/bitmaps.h"
 #include "datafolder.h"
 #include "game/gamewindow.h"
+#include "grades/gradeselection.h"
 #include "history/gamerecorder.h"
 #include "history/historycommands.h"
 #include "history/historystore.h"
@@ -112,6 +113,8 @@ int main(int argc, char *argv[])
                              game.setCountingAloud(chosen.countingAloud);
                          before = chosen;
                      });
+    const GradeSelection grades(history, commandLine.grade);
+    game.setGradeChooser([&grades] { return grades.forNewGame(); });
     if (commandLine.fullScreen || preferences.fullScreen)
         game.setFullScreen(true);
     else

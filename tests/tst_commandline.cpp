@@ -51,6 +51,9 @@ private slots:
                                                << CommandLine{.action = Action::Fail, .text = "“--report”后面少了文件.pdf"};
         QTest::newRow("report with two files") << QStringList{"--report=小明", "a.pdf", "b.pdf"}
                                                << CommandLine{.action = Action::Fail, .text = "多余的参数“b.pdf”", .reportPlayer = "小明", .reportFile = "a.pdf"};
+        QTest::newRow("grade") << QStringList{"--grade", "4"} << CommandLine{.grade = 4};
+        QTest::newRow("no such grade") << QStringList{"--grade=5"} << CommandLine{.action = Action::Fail, .text = "没有“5”这一级：请从 1 到 4 中选一个。", .grade = 5};
+        QTest::newRow("not a grade") << QStringList{"--grade", "two"} << CommandLine{.action = Action::Fail, .text = "没有“two”这一级", .grade = 0};
         QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
                                           << CommandLine{.qtPlatform = "offscreen", .qtDisplay = ":3"};
     }
@@ -62,10 +65,11 @@ private slots:
         const CommandLine parsed = CommandLine::parse(QStringList{"/usr/games/kobu"} + arguments);
         QVERIFY2(parsed.text.contains(expected.text), qPrintable(parsed.text));
         QCOMPARE(std::tie(parsed.action, parsed.fullScreen, parsed.language, parsed.parentsCorner, parsed.player,
-                          parsed.knowerLevelsFile, parsed.csvFile, parsed.qtPlatform, parsed.qtDisplay, parsed.reportPlayer, parsed.reportFile),
+                          parsed.grade, parsed.knowerLevelsFile, parsed.csvFile, parsed.qtPlatform, parsed.qtDisplay,
+                          parsed.reportPlayer, parsed.reportFile),
                  std::tie(expected.action, expected.fullScreen, expected.language, expected.parentsCorner, expected.player,
-                          expected.knowerLevelsFile, expected.csvFile, expected.qtPlatform, expected.qtDisplay, expected.reportPlayer,
-                          expected.reportFile));
+                          expected.grade, expected.knowerLevelsFile, expected.csvFile, expected.qtPlatform, expected.qtDisplay,
+                          expected.reportPlayer, expected.reportFile));
     }
 
     // Every way in that the desktop offers starts the game, each with its own options.

@@ -118,6 +118,18 @@
         <source>把 --export-csv 写的文件加入历史；已有的记录不会重复。</source>
         <translation>Add a file written by --export-csv to the history; records already there are not added twice.</translation>
     </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>按这一级玩：%1。</source>
+        <translation>Play this grade: %1.</translation>
+    </message>
+    <message>
+        <source>没有“%1”这一级：请从 %2 到 %3 中选一个。</source>
+        <translation>There is no grade &apos;%1&apos;: choose one from %2 to %3.</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -245,6 +257,25 @@
     <message>
         <source>开始</source>
         <translation>Start</translation>
+    </message>
+</context>
+<context>
+    <name>Grade</name>
+    <message>
+        <source>听着数</source>
+        <translation>Listen and count</translation>
+    </message>
+    <message>
+        <source>看着数</source>
+        <translation>Look and count</translation>
+    </message>
+    <message>
+        <source>一步一步</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>看看听听</source>
+        <translation>Look and listen</translation>
     </message>
 </context>
 <context>
@@ -537,6 +568,10 @@
     <message>
         <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
         <translation>Cannot write the scores file (disk full?). Not saved; the old scores are kept.</translation>
+    </message>
+    <message>
+        <source>排行榜：%1</source>
+        <translation>Best scores: %1</translation>
     </message>
 </context>
 <context>

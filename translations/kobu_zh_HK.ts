@@ -118,6 +118,18 @@
         <source>把 --export-csv 写的文件加入历史；已有的记录不会重复。</source>
         <translation>將 --export-csv 寫嘅檔案加入歷史；已經有嘅紀錄唔會重複。</translation>
     </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>按这一级玩：%1。</source>
+        <translation>玩呢一級：%1。</translation>
+    </message>
+    <message>
+        <source>没有“%1”这一级：请从 %2 到 %3 中选一个。</source>
+        <translation>冇「%1」呢一級：請喺 %2 到 %3 揀一個。</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -245,6 +257,25 @@
     <message>
         <source>开始</source>
         <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>Grade</name>
+    <message>
+        <source>听着数</source>
+        <translation>聽住數</translation>
+    </message>
+    <message>
+        <source>看着数</source>
+        <translation>睇住數</translation>
+    </message>
+    <message>
+        <source>一步一步</source>
+        <translation>一步一步</translation>
+    </message>
+    <message>
+        <source>看看听听</source>
+        <translation>睇吓聽吓</translation>
     </message>
 </context>
 <context>
@@ -537,6 +568,10 @@
     <message>
         <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
         <translation>排行榜檔案寫唔入（可能磁碟滿咗），今次冇儲存。原本啲分數全部都仲喺度。</translation>
+    </message>
+    <message>
+        <source>排行榜：%1</source>
+        <translation>排行榜：%1</translation>
     </message>
 </context>
 <context>

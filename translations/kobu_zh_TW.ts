@@ -118,6 +118,18 @@
         <source>把 --export-csv 写的文件加入历史；已有的记录不会重复。</source>
         <translation>把 --export-csv 寫的檔案加入歷史；已有的紀錄不會重複。</translation>
     </message>
+    <message>
+        <source>，</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>按这一级玩：%1。</source>
+        <translation>按這一級玩：%1。</translation>
+    </message>
+    <message>
+        <source>没有“%1”这一级：请从 %2 到 %3 中选一个。</source>
+        <translation>沒有「%1」這一級：請從 %2 到 %3 中選一個。</translation>
+    </message>
 </context>
 <context>
     <name>CsvReader</name>
@@ -245,6 +257,25 @@
     <message>
         <source>开始</source>
         <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>Grade</name>
+    <message>
+        <source>听着数</source>
+        <translation>聽著數</translation>
+    </message>
+    <message>
+        <source>看着数</source>
+        <translation>看著數</translation>
+    </message>
+    <message>
+        <source>一步一步</source>
+        <translation>一步一步</translation>
+    </message>
+    <message>
+        <source>看看听听</source>
+        <translation>看看聽聽</translation>
     </message>
 </context>
 <context>
@@ -537,6 +568,10 @@
     <message>
         <source>排行榜文件写不进去（也许磁盘满了），这次没有保存。原来的分数都还在。</source>
         <translation>排行榜檔案寫不進去（也許磁碟滿了），這次沒有儲存。原來的分數都還在。</translation>
+    </message>
+    <message>
+        <source>排行榜：%1</source>
+        <translation>排行榜：%1</translation>
     </message>
 </context>
 <context>

@@ -12,11 +12,9 @@ GameRules::GameRules(SoundSink &sound, GameHost &host, JudgementSink &judgements
 {
 }
 
-int GameRules::drawNumber(std::mt19937 &generator)
+void GameRules::setGradeChooser(std::function<std::unique_ptr<Grade>()> chooser)
 {
-    // A distribution, not a modulo, so that no number comes up more often.
-    std::uniform_int_distribution<int> index(0, Seats - 1);
-    return index(generator) + 1;
+    m_chooseGrade = std::move(chooser);
 }
 
 void GameRules::start()
@@ -32,7 +30,9 @@ void GameRules::start()
     m_lifeMarkers.fill(true);
     m_monkeyGroupVisible = true;
     m_question = 0;
-    m_judgements.gameStarted(Grade, m_countingAloud);
+    if (m_chooseGrade)
+        m_grade = m_chooseGrade();
+    m_judgements.gameStarted(m_grade->number(), m_countingAloud);
     askNewQuestion();
 }
 
@@ -42,10 +42,11 @@ void GameRules::askNewQuestion()
     m_boarded = 0;
     // One generator for the whole run: reseeding from the clock before each
     // draw would repeat the number whenever two questions share a tick.
-    m_askedNumber = drawNumber(m_generator);
-    m_sound.play(Sounds::spokenNumber(m_askedNumber));
+    m_askedNumber = m_grade->nextNumber(m_generator);
+    if (m_grade->speaksNumberWhenAsked())
+        m_sound.play(Sounds::spokenNumber(m_askedNumber));
     m_monkeyGroupEnabled = true;
-    m_numberShown = m_askedNumber;
+    m_numberShown = m_grade->showsNumberWhenAsked() ? m_askedNumber : 0;
     ++m_question;
     m_attempt = 1;
     m_unloads = 0;
@@ -62,6 +63,9 @@ void GameRules::judge(int given)
     judgement.correct = given == m_askedNumber;
     judgement.unloads = m_unloads;
     m_judgements.judged(judgement);
+    if (judgement.attempt == 1)
+        m_grade->firstTryJudged(judgement.correct);
+    m_numberShown = m_askedNumber;
 }
 
 void GameRules::loseLife()
@@ -78,7 +82,7 @@ void GameRules::loseLife()
 void GameRules::endGame()
 {
     leaveGame();
-    m_host.showLeaderboard(Grade, m_score);
+    m_host.showLeaderboard(m_grade->number(), m_score);
 }
 
 // The history keeps the score of a game left unfinished too.

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "grades/grade.h"
+
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <random>
 
 class GameHost;
@@ -17,7 +21,6 @@ public:
     static constexpr int Seats = 10;
     static constexpr int Lives = 5;
     static constexpr int Bonus = 10;
-    static constexpr std::int16_t Grade = 1;
     static constexpr double LocomotiveThreshold = 400.0;
     static constexpr int TrainHome = 30;
     // The smoke waits, hidden, at its designed place; each departure puts it at the chimney.
@@ -47,6 +50,10 @@ public:
 
     GameRules(SoundSink &sound, GameHost &host, JudgementSink &judgements, std::uint32_t seed);
 
+    // Where each game gets its grade; without it every game plays the first.
+    void setGradeChooser(std::function<std::unique_ptr<Grade>()> chooser);
+    std::int16_t grade() const { return m_grade->number(); }
+
     // What the player does, and the departure timer's tick.
     void start();
     void toggleCountingAloud();
@@ -68,7 +75,7 @@ public:
 
     // What the window shows.
     bool timerEnabled() const { return m_state == State::Departing; }
-    int numberShown() const { return m_numberShown; } // 0 until the first question
+    int numberShown() const { return m_numberShown; } // 0 until the first question, and while kept back
     bool scoreShown() const { return m_scoreShown; }  // false until the first game
     bool lifeMarkerVisible(int index) const { return m_lifeMarkers.at(index); }
     bool trainVisible() const { return m_trainVisible; }
@@ -78,9 +85,6 @@ public:
     int smokeLeft() const { return m_smokeLeft; }
     bool monkeyGroupVisible() const { return m_monkeyGroupVisible; }
     bool monkeyGroupEnabled() const { return m_monkeyGroupEnabled; }
-
-    // Draws a number 1..10 uniformly.
-    static int drawNumber(std::mt19937 &generator);
 
 private:
     void askNewQuestion();
@@ -97,6 +101,8 @@ private:
     GameHost &m_host;
     JudgementSink &m_judgements;
     std::mt19937 m_generator;
+    std::function<std::unique_ptr<Grade>()> m_chooseGrade;
+    std::unique_ptr<Grade> m_grade = Grade::make(Grade::First, {});
 
     State m_state = State::Waiting;
     int m_boarded = 0;

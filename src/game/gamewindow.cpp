@@ -421,6 +421,11 @@ bool GameWindow::dialogOpen() const
     return std::any_of(dialogs.begin(), dialogs.end(), [](const QDialog *dialog) { return dialog->isVisible(); });
 }
 
+void GameWindow::setGradeChooser(std::function<std::unique_ptr<Grade>()> chooser)
+{
+    m_rules.setGradeChooser(std::move(chooser));
+}
+
 void GameWindow::openParentsCorner()
 {
     play(&GameRules::openParentsCorner);

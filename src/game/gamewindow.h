@@ -36,6 +36,8 @@ public:
                const Bitmaps &bitmaps);
 
     const GameRules &rules() const { return m_rules; }
+    // Handed to the rules, which ask it for each game's grade.
+    void setGradeChooser(std::function<std::unique_ptr<Grade>()> chooser);
     const QString &programFolder() const { return m_programFolder; }
 
     // Full screen shows the whole design as large as the screen allows; the

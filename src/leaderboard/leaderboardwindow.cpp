@@ -2,6 +2,7 @@
 
 #include "widgets/chinesefont.h"
 #include "sound/soundsink.h"
+#include "grades/grade.h"
 #include "leaderboard/rankingstore.h"
 
 #include <QFutureWatcher>
@@ -104,6 +105,7 @@ void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score, 
 void LeaderboardWindow::load()
 {
     ++m_showings;
+    setWindowTitle(tableName());
     setSaving(false);
     m_rankFile = RankingStore::resolvePath(m_programFolder, m_grade);
     readTable();
@@ -137,7 +139,7 @@ void LeaderboardWindow::readTable()
 
 void LeaderboardWindow::showEntry(bool ranked)
 {
-    m_heading->setText(ranked ? tr("恭喜恭喜!您上榜了。您的大名:") : tr("排行榜"));
+    m_heading->setText(ranked ? tr("恭喜恭喜!您上榜了。您的大名:") : tableName());
     m_heading->show();
     m_notice->hide();
     // Filled in and still editable: a child who cannot write gets on the board too.
@@ -147,6 +149,12 @@ void LeaderboardWindow::showEntry(bool ranked)
     m_confirmButton->setVisible(ranked);
     if (ranked)
         m_nameBox->setFocus();
+}
+
+QString LeaderboardWindow::tableName() const
+{
+    // The first grade's table keeps its designed name.
+    return m_grade > Grade::First ? tr("排行榜：%1").arg(Grade::name(m_grade)) : tr("排行榜");
 }
 
 void LeaderboardWindow::showTable()

@@ -43,6 +43,7 @@ private:
     void readTable();
     void showEntry(bool ranked);
     void showTable();
+    QString tableName() const;
     void confirm();
     void showSaved(const RankingStore::Save &save);
     void setSaving(bool saving);
