@@ -12,14 +12,19 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 // The corner as designed, in pixels at a factor of 1.
 constexpr QSize DesignSize(780, 580);
+// Of the screen's room, at most, title bar and frame included.
+constexpr qreal LargestShareOfScreen = 0.92;
 const QColor NoticeColour(160, 40, 0);
 
 } // namespace
@@ -65,6 +70,11 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
 
 void ParentsCorner::setFactor(qreal factor)
 {
+    // As large as the game, as long as it fits on the screen.
+    if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : nullptr) {
+        const QSizeF room = QSizeF(screen->availableGeometry().size()) * LargestShareOfScreen;
+        factor = std::min({factor, room.width() / DesignSize.width(), room.height() / DesignSize.height()});
+    }
     QFont font = QApplication::font();
     font.setPointSizeF(font.pointSizeF() * factor);
     setFont(font);
