@@ -96,6 +96,18 @@ std::function<QString(const QString &)> keepsValue(QString &place)
     };
 }
 
+// An option that chooses what the program does, keeping its file (if it takes one).
+std::function<QString(const QString &)> choosesAction(CommandLine &result, CommandLine::Action action,
+                                                      QString *file = nullptr)
+{
+    return [&result, action, file](const QString &value) {
+        result.action = action;
+        if (file)
+            *file = value;
+        return QString();
+    };
+}
+
 QString ignored(const QString &)
 {
     return {};
@@ -179,29 +191,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
          }},
         {{QStringLiteral("parents")}, {}, tr("打开家长园地（先回答一道大人的题）。"), setsFlag(result.parentsCorner)},
         {{QStringLiteral("progress")}, {}, tr("打印每个玩家的进步：玩了几局、答了几题、数字认知水平和每个数第一次就答对的比例。"),
-         [&](const QString &) {
-             result.action = Action::Progress;
-             return QString();
-         }},
+         choosesAction(result, Action::Progress)},
         {{QStringLiteral("export-csv")}, tr("文件"), tr("把全部历史写成 CSV 文件（“-”是标准输出）。"),
-         [&](const QString &file) {
-             result.action = Action::ExportCsv;
-             result.csvFile = file;
-             return QString();
-         }},
+         choosesAction(result, Action::ExportCsv, &result.csvFile)},
         {{QStringLiteral("import-csv")}, tr("文件"), tr("把 --export-csv 写的文件加入历史；已有的记录不会重复。"),
-         [&](const QString &file) {
-             result.action = Action::ImportCsv;
-             result.csvFile = file;
-             return QString();
-         }},
+         choosesAction(result, Action::ImportCsv, &result.csvFile)},
         {{QStringLiteral("knower-levels")}, tr("文件"),
          tr("打印纸上给N测验的 CSV 文件（child、asked、given 列）中每个孩子的数字认知水平。"),
-         [&](const QString &file) {
-             result.action = Action::KnowerLevels;
-             result.knowerLevelsFile = file;
-             return QString();
-         }},
+         choosesAction(result, Action::KnowerLevels, &result.knowerLevelsFile)},
         {{QStringLiteral("report")}, tr("名字"), tr("把这个玩家的一页报告写进 PDF 文件，不用显示器。"),
          [&](const QString &nameAndFile) {
              result.action = Action::Report;
