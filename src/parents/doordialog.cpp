@@ -29,15 +29,12 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
     auto *const prompt = new QLabel(tr("这里是给家长的。请回答："), this);
     m_question = new QLabel(this);
     m_question->setObjectName(QStringLiteral("question"));
-    QFont large = m_question->font();
-    large.setPointSizeF(large.pointSizeF() * QuestionFontScale);
-    m_question->setFont(large);
     m_question->setAlignment(Qt::AlignCenter);
     m_answerBox = new QLineEdit(this);
     m_answerBox->setObjectName(QStringLiteral("answerBox"));
     m_answerBox->setValidator(new QIntValidator(0, LargestAnswer, m_answerBox));
     m_answerBox->setAlignment(Qt::AlignCenter);
-    m_answerBox->setFont(large);
+    enlargeQuestion();
     m_answerBox->setAccessibleName(tr("答案"));
     prompt->setBuddy(m_answerBox);
     m_message = new QLabel(this);
@@ -61,6 +58,22 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
     m_lockoutTimer = new QTimer(this);
     m_lockoutTimer->setInterval(CountdownMs);
     connect(m_lockoutTimer, &QTimer::timeout, this, &DoorDialog::showLockout);
+}
+
+void DoorDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        enlargeQuestion();
+}
+
+// Larger than the dialog's own text, whatever the scale it is drawn at.
+void DoorDialog::enlargeQuestion()
+{
+    QFont large = font();
+    large.setPointSizeF(large.pointSizeF() * QuestionFontScale);
+    m_question->setFont(large);
+    m_answerBox->setFont(large);
 }
 
 void DoorDialog::showEvent(QShowEvent *event)

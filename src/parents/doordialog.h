@@ -22,8 +22,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void enlargeQuestion();
     void showQuestion();
     void showLockout();
 

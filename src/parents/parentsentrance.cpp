@@ -4,6 +4,7 @@
 #include "parents/doordialog.h"
 #include "parents/parentscorner.h"
 
+#include <QApplication>
 #include <QScreen>
 
 #include <algorithm>
@@ -24,7 +25,26 @@ void ParentsEntrance::askAtTheDoor()
         m_doorDialog = new DoorDialog(m_door, &m_game);
         connect(m_doorDialog, &DoorDialog::accepted, this, &ParentsEntrance::openCorner);
     }
+    // As large as the game around it.
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * m_game.factor());
+    m_doorDialog->setFont(font);
+    m_doorDialog->adjustSize();
     m_doorDialog->open();
+    placeOverGame(*m_doorDialog);
+}
+
+// Over the game, but wholly on its screen.
+void ParentsEntrance::placeOverGame(QWidget &dialog) const
+{
+    QRect place = dialog.frameGeometry();
+    place.moveCenter(m_game.geometry().center());
+    if (const QScreen *screen = m_game.screen()) {
+        const QRect available = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), available.left(), std::max(available.left(), available.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), available.top(), std::max(available.top(), available.bottom() - place.height())));
+    }
+    dialog.move(place.topLeft());
 }
 
 void ParentsEntrance::openCorner()
@@ -38,13 +58,5 @@ void ParentsEntrance::openCorner()
     }
     m_corner->setFactor(m_game.factor());
     m_corner->open();
-    // Over the game, but wholly on its screen, title bar included.
-    QRect place = m_corner->frameGeometry();
-    place.moveCenter(m_game.geometry().center());
-    if (const QScreen *screen = m_game.screen()) {
-        const QRect available = screen->availableGeometry();
-        place.moveLeft(std::clamp(place.left(), available.left(), std::max(available.left(), available.right() - place.width())));
-        place.moveTop(std::clamp(place.top(), available.top(), std::max(available.top(), available.bottom() - place.height())));
-    }
-    m_corner->move(place.topLeft());
+    placeOverGame(*m_corner);
 }
