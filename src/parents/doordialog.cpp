@@ -3,6 +3,7 @@
 #include "parents/adultdoor.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
