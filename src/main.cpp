@@ -102,6 +102,8 @@ int main(int argc, char *argv[])
     GameWindow game(sound, recorder, programFolder, seed, loadBitmaps());
     game.setCountingAloud(preferences.countingAloud);
     ParentsEntrance parents(game, history, preferences, seed);
+    parents.offerVoiceRecording(
+        sound, SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), {}).first());
     const WhoPlays whoPlays(game, history);
     // Full screen and counting aloud change at once; the language and the voice at the next start.
     QObject::connect(&parents, &ParentsEntrance::preferencesChanged, &app,

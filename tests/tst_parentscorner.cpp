@@ -143,7 +143,7 @@ private slots:
         QVERIFY(!removed || removals.first().first().value<std::int64_t>() == 12);
     }
 
-    // Adding, renaming and choosing a picture each say which player and what.
+    // Adding, renaming and choosing a picture or a grade each say which player and what.
     void familyWishes()
     {
         FamilyPage page;
@@ -151,10 +151,18 @@ private slots:
         QSignalSpy adds(&page, &FamilyPage::addWanted);
         QSignalSpy renames(&page, &FamilyPage::renameWanted);
         QSignalSpy pictures(&page, &FamilyPage::pictureWanted);
+        QSignalSpy grades(&page, &FamilyPage::gradeWanted);
+        auto *const gradeBox = page.findChild<QComboBox *>(u"gradeBox"_s);
         auto *const nameBox = page.findChild<QLineEdit *>(u"nameBox"_s);
         page.findChild<QListWidget *>()->setCurrentRow(1);
         QCOMPARE(nameBox->text(), u"Ana"_s);
         QVERIFY(page.findChild<QToolButton *>(u"picture-panda"_s)->isChecked());
+        QCOMPARE(gradeBox->currentData().toInt(), 2);
+        QVERIFY(grades.isEmpty());
+        gradeBox->setFocus();
+        QTest::keyClick(gradeBox, Qt::Key_Down);
+        QCOMPARE(grades.size(), 1);
+        QCOMPARE(grades.first(), QVariantList({QVariant::fromValue<std::int64_t>(12), 3}));
         nameBox->setText(u"安娜"_s);
         page.findChild<QPushButton *>(u"renameButton"_s)->click();
         page.findChild<QToolButton *>(u"picture-lion"_s)->click();

@@ -239,6 +239,14 @@
         <source>真的删除“%1”和 %1 的全部记录吗？删除后找不回来。</source>
         <translation>Really remove “%1” and all of %1&apos;s history? It cannot be brought back.</translation>
     </message>
+    <message>
+        <source>怎么玩</source>
+        <translation>Way to play</translation>
+    </message>
+    <message>
+        <source>怎么玩：</source>
+        <translation>Way to play:</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -610,6 +618,13 @@
     <message>
         <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
         <translation>The history cannot be written: %1. The game plays as usual, but this time is not recorded.</translation>
+    </message>
+</context>
+<context>
+    <name>ParentsEntrance</name>
+    <message>
+        <source>录制数字</source>
+        <translation>Record the numbers</translation>
     </message>
 </context>
 <context>

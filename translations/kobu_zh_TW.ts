@@ -239,6 +239,14 @@
         <source>真的删除“%1”和 %1 的全部记录吗？删除后找不回来。</source>
         <translation>真的刪除「%1」和 %1 的全部記錄嗎？刪除後找不回來。</translation>
     </message>
+    <message>
+        <source>怎么玩</source>
+        <translation>怎麼玩</translation>
+    </message>
+    <message>
+        <source>怎么玩：</source>
+        <translation>怎麼玩：</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -610,6 +618,13 @@
     <message>
         <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
         <translation>記錄寫不進去：%1。遊戲照常玩，但這次玩的不會記下來。</translation>
+    </message>
+</context>
+<context>
+    <name>ParentsEntrance</name>
+    <message>
+        <source>录制数字</source>
+        <translation>錄製數字</translation>
     </message>
 </context>
 <context>

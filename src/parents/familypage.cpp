@@ -1,8 +1,10 @@
 #include "parents/familypage.h"
 
+#include "grades/grade.h"
 #include "players/playerpicture.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,6 +61,16 @@ FamilyPage::FamilyPage(QWidget *parent)
     }
     pictureRow->addStretch();
 
+    m_gradeBox = new QComboBox(this);
+    m_gradeBox->setObjectName(QStringLiteral("gradeBox"));
+    m_gradeBox->setAccessibleName(tr("怎么玩"));
+    for (int grade = Grade::First; grade <= Grade::Last; ++grade)
+        m_gradeBox->addItem(Grade::name(grade), grade);
+    auto *const gradeRow = new QHBoxLayout;
+    gradeRow->addWidget(new QLabel(tr("怎么玩："), this));
+    gradeRow->addWidget(m_gradeBox);
+    gradeRow->addStretch();
+
     auto *const nameRow = new QHBoxLayout;
     nameRow->addWidget(m_nameBox, 1);
     nameRow->addWidget(m_addButton);
@@ -69,6 +81,7 @@ FamilyPage::FamilyPage(QWidget *parent)
     layout->addLayout(nameRow);
     layout->addWidget(new QLabel(tr("图片："), this));
     layout->addLayout(pictureRow);
+    layout->addLayout(gradeRow);
     layout->addWidget(m_message);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &FamilyPage::showChosen);
@@ -82,6 +95,11 @@ FamilyPage::FamilyPage(QWidget *parent)
     connect(m_pictures, &QButtonGroup::idClicked, this, [this](int picture) {
         if (const History::Player *player = chosen())
             emit pictureWanted(player->id, picture);
+    });
+    // activated, not currentIndexChanged: showing a player's grade is no wish to change it.
+    connect(m_gradeBox, &QComboBox::activated, this, [this](int index) {
+        if (const History::Player *player = chosen())
+            emit gradeWanted(player->id, m_gradeBox->itemData(index).toInt());
     });
     showChosen();
 }
@@ -121,11 +139,13 @@ void FamilyPage::showChosen()
     m_removeButton->setEnabled(player);
     for (QAbstractButton *button : m_pictures->buttons())
         button->setEnabled(player);
+    m_gradeBox->setEnabled(player);
     if (!player)
         return;
     m_nameBox->setText(player->name);
     if (QAbstractButton *button = m_pictures->button(player->picture))
         button->setChecked(true);
+    m_gradeBox->setCurrentIndex(m_gradeBox->findData(player->grade));
 }
 
 void FamilyPage::showResult(History::EditResult result)

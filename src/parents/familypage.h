@@ -7,6 +7,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -32,6 +33,7 @@ signals:
     void addWanted(const QString &name);
     void renameWanted(std::int64_t player, const QString &name);
     void pictureWanted(std::int64_t player, int picture);
+    void gradeWanted(std::int64_t player, int grade);
     // Asked twice before it goes out.
     void removeWanted(std::int64_t player);
 
@@ -47,5 +49,6 @@ private:
     QPushButton *m_renameButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QButtonGroup *m_pictures = nullptr;
+    QComboBox *m_gradeBox = nullptr;
     QLabel *m_message = nullptr;
 };

@@ -178,6 +178,9 @@ void ParentsCorner::connectFamily()
     connect(m_family, &FamilyPage::pictureWanted, this, [this, tellResult](std::int64_t player, int picture) {
         tellResult(m_history.setPicture(player, picture));
     });
+    connect(m_family, &FamilyPage::gradeWanted, this, [this, tellResult](std::int64_t player, int grade) {
+        tellResult(m_history.setGrade(player, grade));
+    });
     connect(m_family, &FamilyPage::removeWanted, this,
             [this, tellResult](std::int64_t player) { tellResult(m_history.removePlayer(player)); });
 }

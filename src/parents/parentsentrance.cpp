@@ -3,9 +3,11 @@
 #include "game/gamewindow.h"
 #include "parents/doordialog.h"
 #include "parents/parentscorner.h"
+#include "parents/voicerecordingpage.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTabWidget>
 
 #include <algorithm>
 
@@ -17,6 +19,12 @@ ParentsEntrance::ParentsEntrance(GameWindow &game, HistoryStore &history, Prefer
     , m_door(seed)
 {
     connect(&game, &GameWindow::parentsCornerWanted, this, &ParentsEntrance::askAtTheDoor);
+}
+
+void ParentsEntrance::offerVoiceRecording(SoundPlayer &player, QString voiceFolder)
+{
+    m_voicePlayer = &player;
+    m_voiceFolder = std::move(voiceFolder);
 }
 
 void ParentsEntrance::askAtTheDoor()
@@ -55,6 +63,8 @@ void ParentsEntrance::openCorner()
             m_preferences = preferences;
             emit preferencesChanged(preferences);
         });
+        if (m_voicePlayer)
+            m_corner->pages()->addTab(new VoiceRecordingPage(m_voiceFolder, *m_voicePlayer), tr("录制数字"));
     }
     m_corner->setFactor(m_game.factor());
     m_corner->open();
