@@ -1,5 +1,7 @@
 // The parents' corner over a long history: how soon every page shows what
 // 100 000 judgements say, and how long a chart takes to paint at 4K.
+#include "median.h"
+
 #include "history/historystore.h"
 #include "history/historywriter.h"
 #include "parents/barchart.h"
@@ -25,12 +27,6 @@ constexpr int Runs = 7;
 constexpr double OpenTargetMs = 200;
 constexpr double PaintTargetMs = 16;
 const QSize FourK(3840, 2160);
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void verdict(const char *name, double measured, double target)
 {

@@ -3,6 +3,8 @@
 // of the grade weighed on the history's thread) and at each question (the
 // choice and the step). Prints PASS or MISS lines for bench/run.
 
+#include "median.h"
+
 #include "grades/stepbystep.h"
 
 #include <QElapsedTimer>
@@ -31,12 +33,6 @@ std::vector<History::FirstTry> history()
         tries.push_back({number, percent(random) < rightPercent ? number : given(random)});
     }
     return tries;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void verdict(const char *name, double ms)

@@ -3,6 +3,8 @@
 // Usage: bench_history PATH-TO-KOBU        measures
 //        bench_history --make FOLDER/      only writes such a history there
 
+#include "median.h"
+
 #include "history/historydatabase.h"
 
 #include <QCoreApplication>
@@ -63,12 +65,6 @@ bool makeHistory(const QString &folder)
         started = started.addSecs(3600);
     }
     return true;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // teacher runs it: the whole program, from start to exit.
 // Usage: bench_knowerlevels PATH-TO-KOBU
 
+#include "median.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -80,10 +82,6 @@ int main(int argc, char *argv[])
         processorTimes.push_back(childrenProcessorMs() - processorBefore);
         std::printf("  run %d  %8.1f ms, CPU %6.1f ms\n", run + 1, times.back(), processorTimes.back());
     }
-    const auto median = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    };
     std::printf("median CPU time (user and system) %.1f ms, near the wall time on an idle machine\n",
                 median(processorTimes));
     std::printf("%d rows, %d children, %lld bytes; median of %d runs of the whole program\n", Rows, Children,
