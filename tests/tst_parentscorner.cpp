@@ -1,4 +1,5 @@
 #include "game/gamewindow.h"
+#include "history/historycsv.h"
 #include "history/historystore.h"
 #include "leaderboard/leaderboardwindow.h"
 #include "parents/whoplays.h"
@@ -248,6 +249,29 @@ private slots:
         QTRY_VERIFY((board = game.findChild<LeaderboardWindow *>()) && board->isVisible());
         auto *const name = board->findChild<QLineEdit *>(u"nameBox"_s);
         QCOMPARE(QList({name->text(), QString::number(name->isReadOnly())}), QList({family.value(0), u"0"_s}));
+    }
+
+    // The family's page exports every judgement, and says when it could not.
+    void exportFromTheCorner()
+    {
+        QTemporaryDir folder;
+        HistoryStore store;
+        store.open(optionsFor(folder, u"小明"_s));
+        playGame(store, todayAtNoon());
+        QWidget game;
+        ParentsCorner corner(store, Preferences{}, &game);
+        auto *const family = corner.findChild<FamilyPage *>();
+        auto *const message = family->findChild<QLabel *>(u"familyMessage"_s);
+        const QString written = folder.filePath(u"out.csv"_s);
+        emit family->exportWanted(written);
+        QTRY_COMPARE(message->text(), u"记录已经导出。"_s);
+        QFile file(written);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        QCOMPARE(lines.first().trimmed(), QByteArray("\xEF\xBB\xBF") + HistoryCsv::Header);
+        QCOMPARE(lines.count(), 1 + 15 + 1);
+        emit family->exportWanted(folder.filePath(u"missing/out.csv"_s));
+        QTRY_VERIFY(message->text().startsWith(u"没能导出记录："_s));
     }
 
     // The page says what the history holds: the level in words, the grid, the charts and the last games.

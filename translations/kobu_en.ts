@@ -247,6 +247,30 @@
         <source>怎么玩：</source>
         <translation>Way to play:</translation>
     </message>
+    <message>
+        <source>导出全部记录 (CSV)…</source>
+        <translation>Export the whole history (CSV)…</translation>
+    </message>
+    <message>
+        <source>数数记录</source>
+        <translation>Counting history</translation>
+    </message>
+    <message>
+        <source>导出全部记录</source>
+        <translation>Export the whole history</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>记录已经导出。</source>
+        <translation>The history has been exported.</translation>
+    </message>
+    <message>
+        <source>没能导出记录：%1</source>
+        <translation>The history could not be exported: %1</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

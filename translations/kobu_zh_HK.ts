@@ -247,6 +247,30 @@
         <source>怎么玩：</source>
         <translation>點樣玩：</translation>
     </message>
+    <message>
+        <source>导出全部记录 (CSV)…</source>
+        <translation>匯出全部紀錄 (CSV)…</translation>
+    </message>
+    <message>
+        <source>数数记录</source>
+        <translation>數數紀錄</translation>
+    </message>
+    <message>
+        <source>导出全部记录</source>
+        <translation>匯出全部紀錄</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV 檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>记录已经导出。</source>
+        <translation>紀錄已經匯出咗。</translation>
+    </message>
+    <message>
+        <source>没能导出记录：%1</source>
+        <translation>匯出唔到紀錄：%1</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -87,14 +86,14 @@ int exportCsv(const QString &dataFolder, const QString &fileName)
     history.open();
     if (!history.isOpen())
         return refuse(healthText(history.health()).trimmed());
-    const QByteArray bytes = HistoryCsv::write(history.allJudgements());
     if (fileName == QLatin1String("-")) {
+        const QByteArray bytes = HistoryCsv::write(history.allJudgements());
         const bool written = std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == std::size_t(bytes.size());
         return std::fflush(stdout) == 0 && written ? EXIT_SUCCESS : Refused;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return refuse(Words::tr("写不了“%1”：%2").arg(fileName, file.errorString()));
+    const QString error = HistoryCsv::writeFile(fileName, history.allJudgements());
+    if (!error.isEmpty())
+        return refuse(Words::tr("写不了“%1”：%2").arg(fileName, error));
     return EXIT_SUCCESS;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <QSaveFile>
 
 using namespace History;
 
@@ -164,6 +165,15 @@ Reading read(const QByteArray &bytes)
     if (!reading.error.isEmpty())
         reading.judgements.clear();
     return reading;
+}
+
+QString writeFile(const QString &fileName, const std::vector<History::PlayedJudgement> &judgements)
+{
+    const QByteArray bytes = write(judgements);
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    return file.errorString();
 }
 
 } // namespace HistoryCsv

@@ -14,6 +14,8 @@ namespace HistoryCsv {
 inline constexpr auto Header = "player,game_started,question,try,asked,given,correct,seconds,unloads,grade,language,voice";
 
 QByteArray write(const std::vector<History::PlayedJudgement> &judgements);
+// Whole or not at all; says why not, or nothing once written.
+QString writeFile(const QString &fileName, const std::vector<History::PlayedJudgement> &judgements);
 
 struct Reading
 {

@@ -1,5 +1,7 @@
 #include "history/historystore.h"
 
+#include "history/historycsv.h"
+
 #include <QPromise>
 
 using namespace History;
@@ -130,6 +132,13 @@ QFuture<std::vector<Player>> HistoryStore::players()
 QFuture<std::optional<Player>> HistoryStore::currentPlayer()
 {
     return ask<std::optional<Player>>([](HistoryWriter &writer) { return writer.currentPlayer(); });
+}
+
+QFuture<QString> HistoryStore::exportCsv(const QString &fileName)
+{
+    return ask<QString>([fileName](HistoryWriter &writer) {
+        return HistoryCsv::writeFile(fileName, writer.database().allJudgements());
+    });
 }
 
 QFuture<std::vector<FirstTry>> HistoryStore::firstTries(std::int64_t player)

@@ -46,6 +46,8 @@ public:
     QFuture<std::vector<History::GameSummary>> lastGames(std::int64_t player);
     QFuture<std::vector<History::DayCount>> questionsPerDay(std::int64_t player);
     QFuture<std::vector<History::WeekAccuracy>> accuracyPerWeek(std::int64_t player);
+    // Every judgement as CSV into fileName; the answer says why not, or nothing once written.
+    QFuture<QString> exportCsv(const QString &fileName);
 
     // Player edits.
     QFuture<std::optional<History::Player>> choosePlayer(const QString &name);

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -82,6 +84,13 @@ FamilyPage::FamilyPage(QWidget *parent)
     layout->addWidget(new QLabel(tr("图片："), this));
     layout->addLayout(pictureRow);
     layout->addLayout(gradeRow);
+    auto *const exportButton = new QPushButton(tr("导出全部记录 (CSV)…"), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &FamilyPage::askWhereToExport);
+    auto *const exportRow = new QHBoxLayout;
+    exportRow->addWidget(exportButton);
+    exportRow->addStretch();
+    layout->addLayout(exportRow);
     layout->addWidget(m_message);
 
     connect(m_list, &QListWidget::currentRowChanged, this, &FamilyPage::showChosen);
@@ -200,4 +209,18 @@ void FamilyPage::askToRemove()
         second->open();
     });
     first->open();
+}
+
+void FamilyPage::askWhereToExport()
+{
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+        + tr("数数记录") + QStringLiteral(".csv");
+    const QString file = QFileDialog::getSaveFileName(this, tr("导出全部记录"), suggested, tr("CSV 文件 (*.csv)"));
+    if (!file.isEmpty())
+        emit exportWanted(file);
+}
+
+void FamilyPage::showExported(const QString &error)
+{
+    m_message->setText(error.isEmpty() ? tr("记录已经导出。") : tr("没能导出记录：%1").arg(error));
 }

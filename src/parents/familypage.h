@@ -26,6 +26,8 @@ public:
     void setPlayers(std::vector<History::Player> players);
     // What became of the last wish, said only when it failed.
     void showResult(History::EditResult result);
+    // Why the export failed, or nothing once it is written.
+    void showExported(const QString &error);
     // 0 when nobody is chosen.
     std::int64_t chosenPlayer() const;
 
@@ -34,6 +36,8 @@ signals:
     void renameWanted(std::int64_t player, const QString &name);
     void pictureWanted(std::int64_t player, int picture);
     void gradeWanted(std::int64_t player, int grade);
+    // Every child's history, into a file the parent chose.
+    void exportWanted(const QString &fileName);
     // Asked twice before it goes out.
     void removeWanted(std::int64_t player);
 
@@ -41,6 +45,7 @@ private:
     void showChosen();
     const History::Player *chosen() const;
     void askToRemove();
+    void askWhereToExport();
 
     std::vector<History::Player> m_players;
     QListWidget *m_list = nullptr;

@@ -178,6 +178,9 @@ void ParentsCorner::connectFamily()
     connect(m_family, &FamilyPage::pictureWanted, this, [this, tellResult](std::int64_t player, int picture) {
         tellResult(m_history.setPicture(player, picture));
     });
+    connect(m_family, &FamilyPage::exportWanted, this, [this](const QString &fileName) {
+        m_history.exportCsv(fileName).then(this, [this](const QString &error) { m_family->showExported(error); });
+    });
     connect(m_family, &FamilyPage::gradeWanted, this, [this, tellResult](std::int64_t player, int grade) {
         tellResult(m_history.setGrade(player, grade));
     });
