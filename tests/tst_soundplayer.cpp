@@ -40,12 +40,6 @@ bool place(const QString &path, const QByteArray &content)
     return content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
 }
 
-// Seconds of the sound the player last started: what it took to play, however much of it was heard.
-double startedSeconds(const SoundPlayer &player)
-{
-    return player.startedSoundMs() / 1000.0;
-}
-
 } // namespace
 
 class tst_SoundPlayer : public QObject
@@ -53,114 +47,84 @@ class tst_SoundPlayer : public QObject
     Q_OBJECT
 
 private slots:
-    // Every embedded sound decodes to its fact count of frames, else to a frame a byte. Each language's ten numbers are short words in the design's layout.
+    // Each language speaks the numbers from its own folder, Traditional Mandarin the design's, and the folders hold
+    // different voices. Every embedded sound decodes to its fact count of frames, else to a frame a byte; the numbers
+    // are short words in the design's layout.
+    void embeddedSounds_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("Simplified Mandarin") << Language::SimplifiedMandarin << u":/wav/"_s;
+        QTest::newRow("Traditional Mandarin") << Language::TraditionalMandarin << u":/wav/"_s;
+        QTest::newRow("Cantonese") << Language::Cantonese << u":/wav/yue/"_s;
+        QTest::newRow("English") << Language::English << u":/wav/en/"_s;
+    }
+
     void embeddedSounds()
     {
+        QFETCH(Language, language);
+        QFETCH(QString, folder);
+        QCOMPARE(Languages::numberSoundFolder(language), folder);
+        for (const QString &other : {u":/wav/"_s, u":/wav/yue/"_s, u":/wav/en/"_s})
+            QCOMPARE(contents(folder + Sounds::fileName(Sound::Number1)) == contents(other + Sounds::fileName(Sound::Number1)), folder == other);
         const SdlAudio sdl;
-        for (const QString &code : Languages::codes()) {
-            const QString folder = Languages::numberSoundFolder(*Languages::fromCode(code));
-            const Sound last = folder == ":/wav/"_L1 ? Sound::Leaderboard : Sound::Number10;
-            for (Sound id = Sound::Number1; id <= last; id = Sound(int(id) + 1)) {
-                const QByteArray wav = contents(folder + Sounds::fileName(id));
-                const auto at = [&](qsizetype offset) { return qFromLittleEndian<quint32>(wav.data() + offset); };
-                const SDL_AudioSpec target{int(at(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
-                const auto sound = DecodedSound::decode(sdl, wav, target);
-                const quint32 frames = at(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4);
-                QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + Sounds::fileName(id)));
-                // PCM, mono, 22 050 Hz, as many bytes a second, a byte a frame, 8 bits.
-                QVERIFY(!Sounds::numberSpoken(id) || (wav.mid(12, 24) == "fmt \x12\0\0\0\1\0\1\0\x22\x56\0\0\x22\x56\0\0\1\0\x08\0"_ba
-                                     && wav.mid(38, 4) == "fact" && frames > 22050 / 4 && frames < 22050));
-            }
+        const Sound last = folder == ":/wav/"_L1 ? Sound::Leaderboard : Sound::Number10;
+        for (Sound id = Sound::Number1; id <= last; id = Sound(int(id) + 1)) {
+            const QByteArray wav = contents(folder + Sounds::fileName(id));
+            const auto at = [&](qsizetype offset) { return qFromLittleEndian<quint32>(wav.data() + offset); };
+            const SDL_AudioSpec target{int(at(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
+            const auto sound = DecodedSound::decode(sdl, wav, target);
+            const quint32 frames = at(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4);
+            QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + Sounds::fileName(id)));
+            // PCM, mono, 22 050 Hz, as many bytes a second, a byte a frame, 8 bits.
+            QVERIFY(!Sounds::numberSpoken(id) || (wav.mid(12, 24) == "fmt \x12\0\0\0\1\0\1\0\x22\x56\0\0\x22\x56\0\0\1\0\x08\0"_ba
+                                 && wav.mid(38, 4) == "fact" && frames > 22050 / 4 && frames < 22050));
         }
     }
 
-    // A parent's recording of a number replaces the built-in one; anything the
-    // game cannot take falls back to the built-in number (half a second).
-    void voiceFolder_data()
-    {
-        QTest::addColumn<QByteArray>("file"); // the player's 1.wav
-        QTest::addColumn<double>("seconds");  // what plays
-        QTest::newRow("CD quality") << recording(44100, 2, 2.0) << 2.0;
-        QTest::newRow("MS ADPCM") << contents(u":/wav/"_s + Sounds::fileName(Sound::Leaderboard)) << 2.12; // the fanfare
-        QTest::newRow("missing") << QByteArray() << 0.5;
-        QTest::newRow("not a WAVE") << "hello, this is not a sound"_ba << 0.5;
-        QTest::newRow("longer than 5 s") << recording(8000, 1, 5.5) << 0.5;
-        QTest::newRow("over 2 MB in 3 s") << recording(192000, 2, 3.0) << 0.5;
-        QTest::newRow("a pipe") << "pipe"_ba << 0.5;
-    }
-
-    void voiceFolder()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(double, seconds);
-        QTemporaryDir player;
-        const QString path = player.filePath(u"1.wav"_s);
-        // A pipe would block a reader forever.
-        QVERIFY(file == "pipe" ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : place(path, file));
-        SoundPlayer sound(SoundLibrary(u":/wav/"_s, {player.path()}));
-        sound.play(Sound::Number1);
-        // Decoded away from the UI thread.
-        QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 0, 20000); // a busy machine decodes slowly
-        QVERIFY2(std::abs(startedSeconds(sound) - seconds) < 0.1, qPrintable(QString::number(startedSeconds(sound))));
-    }
-
-    // The player's data folder is searched before the program's folder; a recording the game cannot take
-    // in one gives way to the next; the same folder named twice is searched once.
-    void voiceFolderOrder_data()
+    // A parent's recording of a number replaces the built-in one. The player's data folder is searched before the
+    // program's; a recording the game cannot take gives way to the next, and after the last to the built-in number.
+    // One folder named twice is searched once.
+    void voiceFolders_data()
     {
         QTest::addColumn<QByteArray>("dataFile");    // 1.wav in the player's data folder
         QTest::addColumn<QByteArray>("programFile"); // 1.wav in the program's folder
-        QTest::addColumn<bool>("sameFolder");
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<int>("folders");
+        QTest::addColumn<int>("ms");                 // what plays
+        SoundPlayer embedded;
+        embedded.play(Sound::Leaderboard);
+        const int fanfare = embedded.startedSoundMs();
+        embedded.play(Sound::Number1);
+        const int builtIn = embedded.startedSoundMs();
         const QByteArray two = recording(22050, 1, 2.0), three = recording(22050, 1, 3.0);
-        QTest::newRow("both: the player's") << two << three << false << 2.0 << 2;
-        QTest::newRow("only the program's") << QByteArray() << three << false << 3.0 << 2;
-        QTest::newRow("the player's broken") << "broken"_ba << three << false << 3.0 << 2;
-        QTest::newRow("only the player's") << two << QByteArray() << false << 2.0 << 2;
-        QTest::newRow("one folder for both") << two << QByteArray() << true << 2.0 << 1;
+        QTest::newRow("both: the player's") << two << three << 2000;
+        QTest::newRow("only the program's") << QByteArray() << three << 3000;
+        QTest::newRow("the player's not a WAVE") << "hello, this is not a sound"_ba << three << 3000;
+        QTest::newRow("CD quality") << recording(44100, 2, 2.0) << QByteArray() << 2000;
+        QTest::newRow("MS ADPCM") << contents(u":/wav/"_s + Sounds::fileName(Sound::Leaderboard)) << QByteArray() << fanfare;
+        QTest::newRow("none") << QByteArray() << QByteArray() << builtIn;
+        QTest::newRow("longer than 5 s") << recording(8000, 1, 5.5) << QByteArray() << builtIn;
+        QTest::newRow("over 2 MB in 3 s") << recording(192000, 2, 3.0) << QByteArray() << builtIn;
+        QTest::newRow("a pipe") << "pipe"_ba << QByteArray() << builtIn;
     }
 
-    void voiceFolderOrder()
+    void voiceFolders()
     {
         QFETCH(QByteArray, dataFile);
         QFETCH(QByteArray, programFile);
-        QFETCH(bool, sameFolder);
-        QFETCH(double, seconds);
-        QFETCH(int, folders);
+        QFETCH(int, ms);
         QTemporaryDir data, program;
-        const QString programPath = sameFolder ? data.path() : program.path();
-        const QStringList voice = SoundLibrary::voiceFolders(data.path(), programPath);
-        QCOMPARE(voice.size(), folders);
+        QCOMPARE(SoundLibrary::voiceFolders(data.path(), data.path()), QStringList{QDir(data.path()).filePath(u"voice"_s)});
+        const QStringList voice = SoundLibrary::voiceFolders(data.path(), program.path());
         QVERIFY(QDir().mkpath(voice.first()) && QDir().mkpath(voice.last()));
-        QVERIFY(place(QDir(voice.first()).filePath(u"1.wav"_s), dataFile)
-                && place(QDir(voice.last()).filePath(u"1.wav"_s), programFile));
-        QCOMPARE(voice.first(), QDir(data.path()).filePath(u"voice"_s));
+        const QString dataPath = QDir(voice.first()).filePath(u"1.wav"_s);
+        // A pipe would block a reader forever.
+        QVERIFY(dataFile == "pipe" ? mkfifo(QFile::encodeName(dataPath).constData(), 0600) == 0 : place(dataPath, dataFile));
+        QVERIFY(place(QDir(voice.last()).filePath(u"1.wav"_s), programFile));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, voice));
         sound.play(Sound::Number1);
+        // Decoded away from the interface thread, slowly on a busy machine.
         QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 0, 20000);
-        QCOMPARE(startedSeconds(sound), seconds);
-    }
-
-    // Each language speaks the numbers from its own folder; Traditional Mandarin shares the design's.
-    void numberSounds_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("Simplified Mandarin") << u"zh_CN"_s << u":/wav/"_s;
-        QTest::newRow("Traditional Mandarin") << u"zh_TW"_s << u":/wav/"_s;
-        QTest::newRow("Cantonese") << u"zh_HK"_s << u":/wav/yue/"_s;
-        QTest::newRow("English") << u"en"_s << u":/wav/en/"_s;
-    }
-
-    void numberSounds()
-    {
-        QFETCH(QString, code);
-        QFETCH(QString, folder);
-        QCOMPARE(Languages::numberSoundFolder(*Languages::fromCode(code)), folder);
-        // The folders hold different voices: a wrong folder is heard.
-        for (const QString &other : {u":/wav/"_s, u":/wav/yue/"_s, u":/wav/en/"_s})
-            QCOMPARE(contents(folder + Sounds::fileName(Sound::Number1)) == contents(other + Sounds::fileName(Sound::Number1)), folder == other);
+        QCOMPARE(sound.startedSoundMs(), ms);
     }
 
     // Leaving the game drops the recordings still waiting to be decoded (the benchmark times it).
@@ -188,11 +152,11 @@ private slots:
         sound.play(Sounds::spokenNumber(4));
         sound.play(ShortSound);
         QTRY_VERIFY_WITH_TIMEOUT(!sound.isDecoding(), 20000); // decoded now: it would have cut in
-        QVERIFY(startedSeconds(sound) < 1);
+        QVERIFY(sound.startedSoundMs() < 1000);
         sound.play(Sounds::spokenNumber(4));
-        QTRY_VERIFY_WITH_TIMEOUT(startedSeconds(sound) > 4.5, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 4500, 20000);
         sound.play(ShortSound);
-        QVERIFY(startedSeconds(sound) < 1);
+        QVERIFY(sound.startedSoundMs() < 1000);
         QTRY_VERIFY_WITH_TIMEOUT(!sound.isDeviceOpen(), 8000);
         sound.play(LongSound);
         QVERIFY(sound.pendingBytes() > 0);

@@ -20,25 +20,16 @@ constexpr std::int16_t ToneLevel = 8000;
 // What a take of the tone is kept as: the tone and a margin either side.
 constexpr int KeptFrames = ToneFrames + 2 * VoiceTake::MarginFrames;
 
+// What the player reports for it, in whole milliseconds.
+constexpr int KeptMs = (KeptFrames * 1000 + Rate - 1) / Rate;
+
 // Silence, a square tone, silence: the microphone's input.
 QByteArray microphoneInput()
 {
-    QByteArray raw;
-    const auto add = [&raw](int frames, bool tone) {
-        for (int i = 0; i < frames; ++i) {
-            const auto sample = qToLittleEndian(std::int16_t(tone ? (i / 25 % 2 ? ToneLevel : -ToneLevel) : 0));
-            raw.append(reinterpret_cast<const char *>(&sample), sizeof sample);
-        }
-    };
-    add(SilenceFrames, false);
-    add(ToneFrames, true);
-    add(SilenceFrames, false);
-    return raw;
-}
-
-int millisecondsOf(int frames)
-{
-    return (frames * 1000 + Rate - 1) / Rate;
+    std::vector<std::int16_t> samples(SilenceFrames + ToneFrames + SilenceFrames, 0);
+    for (int i = 0; i < ToneFrames; ++i)
+        samples[SilenceFrames + i] = qToLittleEndian(std::int16_t(i / 25 % 2 ? ToneLevel : -ToneLevel));
+    return QByteArray(reinterpret_cast<const char *>(samples.data()), qsizetype(samples.size() * sizeof samples[0]));
 }
 
 } // namespace
@@ -66,64 +57,60 @@ private slots:
         qputenv("SDL_DISKAUDIODELAY", "1"); // some ten times faster than speech
     }
 
-    // A take runs to its limit unless stopped; the meter hears the tone; without a microphone the take fails.
-    void recorder_data()
-    {
-        QTest::addColumn<bool>("microphone");
-        QTest::addColumn<bool>("stopAtOnce");
-        QTest::newRow("to the limit") << true << false;
-        QTest::newRow("stopped") << true << true;
-        QTest::newRow("no microphone") << false << false;
-    }
-
+    // A take runs to its limit unless stopped, and the meter hears the tone.
     void recorder()
     {
-        QFETCH(bool, microphone);
-        QFETCH(bool, stopAtOnce);
-        useMicrophone(microphone);
+        useMicrophone(true);
         SoundPlayer player;
         VoiceRecorder recorder(player.audio());
         QSignalSpy started(&recorder, &VoiceRecorder::started), taken(&recorder, &VoiceRecorder::taken),
             failed(&recorder, &VoiceRecorder::failed);
         double loudest = 0;
         connect(&recorder, &VoiceRecorder::level, this, [&loudest](double peak) { loudest = qMax(loudest, peak); });
-        recorder.start();
-        QVERIFY(recorder.isRecording());
-        if (stopAtOnce)
-            recorder.stop();
-        QTRY_VERIFY_WITH_TIMEOUT(!recorder.isRecording(), 20000);
-        QCOMPARE(QList<qsizetype>({started.size(), taken.size(), failed.size()}),
-                 QList<qsizetype>({microphone, microphone, !microphone}));
-        if (!microphone)
-            return;
-        const auto samples = taken.first().first().value<std::vector<std::int16_t>>();
-        const std::size_t limit = std::size_t(Rate) * VoiceRecorder::MaxMs / 1000;
-        QVERIFY(stopAtOnce ? samples.size() < limit : samples.size() == limit);
-        if (!stopAtOnce) {
-            QCOMPARE(int(VoiceTake::trimSilence(samples).size()), KeptFrames);
-            QCOMPARE(loudest, ToneLevel / 32768.0);
+        for (const bool stopAtOnce : {false, true}) {
+            recorder.start();
+            QVERIFY(recorder.isRecording());
+            if (stopAtOnce)
+                recorder.stop();
+            QTRY_VERIFY_WITH_TIMEOUT(!recorder.isRecording(), 20000);
         }
+        QCOMPARE(QList<qsizetype>({started.size(), taken.size(), failed.size()}), QList<qsizetype>({2, 2, 0}));
+        const auto whole = taken[0][0].value<std::vector<std::int16_t>>();
+        QCOMPARE(whole.size(), std::size_t(Rate) * VoiceRecorder::MaxMs / 1000);
+        QVERIFY(taken[1][0].value<std::vector<std::int16_t>>().size() < whole.size());
+        QCOMPARE(int(VoiceTake::trimSilence(whole).size()), KeptFrames);
+        QCOMPARE(loudest, ToneLevel / 32768.0);
     }
 
-    // Recorded on the page and kept, the number is heard in the parent's voice, trimmed, at -3 dBFS, in
-    // the game's format; deleted, the built-in number is heard again. A cached number never hides a change.
-    void keepAndDelete()
+    // Without a microphone the page says so in one sentence and nothing else changes. Recorded and kept, the number
+    // is heard in the parent's voice, trimmed, at -3 dBFS, in the game's format; deleted, the built-in number is heard
+    // again. A cached number never hides a change.
+    void recordOnThePage()
     {
-        useMicrophone(true);
         QTemporaryDir voice;
         SoundPlayer player(SoundLibrary(u":/wav/"_s, {voice.path()}));
         VoiceRecordingPage page(voice.path(), player);
-        page.findChild<QPushButton *>(u"number4"_s)->click();
+        const auto button = [&page](const QString &name) { return page.findChild<QPushButton *>(name); };
+        QSignalSpy started(page.findChild<VoiceRecorder *>(), &VoiceRecorder::started);
+        const QString recordText = button(u"recordButton"_s)->text();
+        useMicrophone(false);
+        button(u"recordButton"_s)->click();
+        QTRY_COMPARE(page.findChild<QLabel *>(u"statusLabel"_s)->text(), u"找不到能用的麦克风，所以没法录音。"_s);
+        QCOMPARE(button(u"recordButton"_s)->text(), recordText);
+        QVERIFY(started.isEmpty() && button(u"recordButton"_s)->isEnabled() && !button(u"keepButton"_s)->isEnabled());
+        QCOMPARE(QDir(voice.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+
+        useMicrophone(true);
+        button(u"number4"_s)->click();
         player.play(Sounds::spokenNumber(4));
         const int builtIn = player.startedSoundMs();
-        QVERIFY(builtIn > 0 && builtIn != millisecondsOf(KeptFrames));
-        auto *const keep = page.findChild<QPushButton *>(u"keepButton"_s);
-        page.findChild<QPushButton *>(u"recordButton"_s)->click(); // a click records until Stop, or the limit
-        QTRY_VERIFY_WITH_TIMEOUT(keep->isEnabled(), 20000);
-        QTRY_COMPARE(player.startedSoundMs(), millisecondsOf(KeptFrames)); // played back at once
-        keep->click();
+        QVERIFY(builtIn > 0 && builtIn != KeptMs);
+        button(u"recordButton"_s)->click(); // a click records until Stop, or the limit
+        QTRY_VERIFY_WITH_TIMEOUT(button(u"keepButton"_s)->isEnabled(), 20000);
+        QTRY_COMPARE(player.startedSoundMs(), KeptMs); // played back at once
+        button(u"keepButton"_s)->click();
         QFile file(QDir(voice.path()).filePath(u"4.wav"_s));
-        QTRY_VERIFY(file.exists() && page.findChild<QPushButton *>(u"deleteButton"_s)->isEnabled());
+        QTRY_VERIFY(file.exists() && button(u"deleteButton"_s)->isEnabled());
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray wave = file.readAll();
         // PCM, mono, 22 050 Hz, 44 100 bytes a second, two a frame, 16 bits.
@@ -134,28 +121,11 @@ private slots:
 
         player.play(Sound::Miss);
         player.play(Sounds::spokenNumber(4));
-        QTRY_COMPARE(player.startedSoundMs(), millisecondsOf(KeptFrames));
-        page.findChild<QPushButton *>(u"deleteButton"_s)->click();
-        QTRY_VERIFY(!file.exists() && page.findChild<QPushButton *>(u"deleteButton"_s)->isEnabled());
+        QTRY_COMPARE(player.startedSoundMs(), KeptMs);
+        button(u"deleteButton"_s)->click();
+        QTRY_VERIFY(!file.exists() && button(u"deleteButton"_s)->isEnabled());
         player.play(Sounds::spokenNumber(4));
         QCOMPARE(player.startedSoundMs(), builtIn);
-    }
-
-    // Without a microphone the page says so in one sentence and nothing else changes.
-    void noMicrophone()
-    {
-        useMicrophone(false);
-        QTemporaryDir voice;
-        SoundPlayer player(SoundLibrary(u":/wav/"_s, {voice.path()}));
-        VoiceRecordingPage page(voice.path(), player);
-        auto *const record = page.findChild<QPushButton *>(u"recordButton"_s);
-        const QString recordText = record->text();
-        record->click();
-        auto *const status = page.findChild<QLabel *>(u"statusLabel"_s);
-        QTRY_COMPARE(status->text(), u"找不到能用的麦克风，所以没法录音。"_s);
-        QCOMPARE(record->text(), recordText);
-        QVERIFY(record->isEnabled() && !page.findChild<QPushButton *>(u"keepButton"_s)->isEnabled());
-        QCOMPARE(QDir(voice.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 };
 
