@@ -21,8 +21,6 @@ private slots:
         QTest::addColumn<Language>("language");
         QTest::newRow("Taiwan") << u"zh_TW"_s << Language::TraditionalMandarin;
         QTest::newRow("Hong Kong") << u"zh_HK"_s << Language::Cantonese;
-        QTest::newRow("US") << u"en_US"_s << Language::English;
-        QTest::newRow("French") << u"fr_FR"_s << Language::SimplifiedMandarin;
         QTest::newRow("Singapore") << u"zh_SG"_s << Language::SimplifiedMandarin;
         QTest::newRow("Macao") << u"zh_MO"_s << Language::Cantonese;
         QTest::newRow("Cantonese") << u"yue_HK"_s << Language::Cantonese;

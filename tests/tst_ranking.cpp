@@ -40,18 +40,12 @@ static QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-static bool writeFile(const QString &path, const QByteArray &bytes)
+// Left over, it is ten seconds old: not in the middle of being made.
+static bool writeFile(const QString &path, const QByteArray &bytes, bool leftOver = false)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Ten seconds old: left over, not in the middle of being made.
-static bool age(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadWrite)
-        && file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+        && (!leftOver || file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime));
 }
 
 // Saves one point more than the best score in the file.
@@ -66,7 +60,12 @@ class tst_Ranking : public QObject
 {
     Q_OBJECT
 
+    std::optional<QTemporaryDir> m_folder;
+    QString m_path; // the ranking file in it
+
 private slots:
+    void init() { m_path = m_folder.emplace().filePath(u"kobu1.tmp"_s); }
+
     // Fields that do not read keep their values; so do all slots from an overlong line on.
     void parse()
     {
@@ -108,7 +107,6 @@ private slots:
         QTest::addColumn<bool>("fileThere");
         QTest::addColumn<bool>("beside");
         QTest::newRow("built") << false << true << false << true;
-        QTest::newRow("built, with scores") << false << true << true << true;
         QTest::newRow("unpacked read-only") << false << false << false << false;
         QTest::newRow("installed") << true << true << false << false;
         QTest::newRow("installed over old scores") << true << true << true << false;
@@ -136,16 +134,28 @@ private slots:
     {
         QTest::addColumn<QStringList>("obstacles"); // what stands beside the ranking file, name=kind
         QTest::addColumn<Result>("expected");
-        QTest::newRow("lock left by a dead game") << QStringList{"kobu1.tmp.lock=dead"} << Result::Saved;
-        QTest::newRow("and an empty removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=empty"} << Result::Saved;
-        QTest::newRow("an empty lock") << QStringList{"kobu1.tmp.lock=empty"} << Result::Saved;
-        QTest::newRow("lock held by a live game") << QStringList{"kobu1.tmp.lock=held"} << Result::Busy;
-        QTest::newRow("a pipe for the lock") << QStringList{"kobu1.tmp.lock=pipe"} << Result::LockNotAFile;
-        QTest::newRow("a folder for the lock") << QStringList{"kobu1.tmp.lock=folder"} << Result::LockNotAFile;
-        QTest::newRow("a pipe for the removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=pipe"} << Result::LockNotAFile;
-        QTest::newRow("a folder for the file") << QStringList{"kobu1.tmp=folder"} << Result::Unreadable;
-        QTest::newRow("full disk") << QStringList{"full"} << Result::WriteFailed;
-        QTest::newRow("folder unwritable") << QStringList{"unwritable"} << Result::FolderReadOnly;
+        QTest::addColumn<QStringList>("gone"); // the obstacles that the save removes
+        const QStringList lock{"kobu1.tmp.lock"}, stray{"kobu1.tmp.AbCdEf"};
+        QTest::newRow("lock left by a dead game") << QStringList{"kobu1.tmp.lock=dead"} << Result::Saved << lock;
+        QTest::newRow("and an empty removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=empty"}
+                                                   << Result::Saved << lock + QStringList{"kobu1.tmp.lock.rmlock"};
+        QTest::newRow("an empty lock") << QStringList{"kobu1.tmp.lock=empty"} << Result::Saved << lock;
+        QTest::newRow("lock held by a live game") << QStringList{"kobu1.tmp.lock=held"} << Result::Busy << QStringList();
+        QTest::newRow("a pipe for the lock") << QStringList{"kobu1.tmp.lock=pipe"} << Result::LockNotAFile << QStringList();
+        QTest::newRow("a folder for the lock") << QStringList{"kobu1.tmp.lock=folder"} << Result::LockNotAFile << QStringList();
+        QTest::newRow("a pipe for the removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=pipe"}
+                                                     << Result::LockNotAFile << QStringList();
+        QTest::newRow("a folder for the file") << QStringList{"kobu1.tmp=folder"} << Result::Unreadable << QStringList();
+        QTest::newRow("full disk") << QStringList{"full"} << Result::WriteFailed << QStringList();
+        QTest::newRow("folder unwritable") << QStringList{"unwritable"} << Result::FolderReadOnly << QStringList();
+        // What a game killed between link and rename leaves goes with the next save, and nothing else does.
+        QTest::newRow("unfinished save") << QStringList{"kobu1.tmp.AbCdEf=empty"} << Result::Saved << stray;
+        QTest::newRow("while another game saves") << QStringList{"kobu1.tmp.lock=held", "kobu1.tmp.AbCdEf=empty"}
+                                                  << Result::Busy << QStringList();
+        QTest::newRow("digits too") << QStringList{"kobu1.tmp.a1B2c3=empty"} << Result::Saved << QStringList{"kobu1.tmp.a1B2c3"};
+        for (const QString &name : {u"kobu2.tmp.AbCdEf"_s, u"kobu1.tmp.AbCdE"_s, u"kobu1.tmp.AbCdEfG"_s, u"kobu1.tmp.ab-def"_s, u"xkobu1.tmp.AbCdEf"_s})
+            QTest::newRow(qPrintable(name)) << QStringList{name + "=empty"} << Result::Saved << QStringList();
+        QTest::newRow("a folder") << QStringList{"kobu1.tmp.Folder=folder"} << Result::Saved << QStringList();
     }
 
     // Nothing hangs and nothing is lost, and the failure says why: only what a dead game left lets the save
@@ -154,19 +164,18 @@ private slots:
     {
         QFETCH(QStringList, obstacles);
         QFETCH(Result, expected);
-        QTemporaryDir folder;
-        const QString path = obstacles.contains("unwritable") ? QStringLiteral("/proc/kobu/kobu1.tmp") // even for root
-                                                              : folder.filePath(QStringLiteral("kobu1.tmp"));
+        QFETCH(QStringList, gone);
+        const QString path = obstacles.contains("unwritable") ? QStringLiteral("/proc/kobu/kobu1.tmp") : m_path; // even for root
         const RankingStore store(path, std::chrono::milliseconds(300));
         std::optional<QLockFile> liveGame;
         for (const QString &obstacle : obstacles) {
-            const QString place = folder.filePath(obstacle.section('=', 0, 0)), kind = obstacle.section('=', 1);
+            const QString place = m_folder->filePath(obstacle.section('=', 0, 0)), kind = obstacle.section('=', 1);
             if (kind == "held")
                 QVERIFY(liveGame.emplace(place).tryLock(0));
             QVERIFY(kind != "pipe" || mkfifo(qPrintable(place), 0600) == 0);
             QVERIFY(kind != "folder" || QDir().mkdir(place));
             QVERIFY(kind != "dead" || writeFile(place, "2147483647\nkobu\n\n")); // a process id that never runs
-            QVERIFY(kind != "empty" || (writeFile(place, {}) && age(place))); // its maker was killed before it wrote
+            QVERIFY(kind != "empty" || writeFile(place, {}, true)); // its maker was killed before it wrote
         }
         writeFile(path, Ranking::render(Full)); // where it can be
         const QByteArray before = contents(path);
@@ -184,45 +193,10 @@ private slots:
         QCOMPARE(result, expected);
         QVERIFY(expected != Result::Busy || waited >= 300); // the whole wait, then no longer
         QCOMPARE(contents(path), result == Result::Saved ? Ranking::render(Ranking::inserted(Full, 1, name, 95)) : before);
-        for (const QString &obstacle : obstacles) {
-            const QFileInfo place(folder.filePath(obstacle.section('=', 0, 0)));
-            QVERIFY(!obstacle.endsWith("=pipe") || place.exists());
-            QVERIFY(!obstacle.endsWith("=folder") || place.isDir());
+        for (const QString &obstacle : obstacles.filter(u"="_s)) {
+            const QString place = obstacle.section('=', 0, 0);
+            QVERIFY2(QFileInfo::exists(m_folder->filePath(place)) != gone.contains(place), qPrintable(place));
         }
-    }
-
-    void unfinishedSaves_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("lockHeld"); // by another game
-        QTest::addColumn<bool>("removed");
-        QTest::newRow("left by a kill") << "kobu1.tmp.AbCdEf" << false << true;
-        QTest::newRow("while another game saves") << "kobu1.tmp.AbCdEf" << true << false;
-        QTest::newRow("digits too") << "kobu1.tmp.a1B2c3" << false << true;
-        QTest::newRow("another grade's") << "kobu2.tmp.AbCdEf" << false << false;
-        QTest::newRow("five letters") << "kobu1.tmp.AbCdE" << false << false;
-        QTest::newRow("seven letters") << "kobu1.tmp.AbCdEfG" << false << false;
-        QTest::newRow("not letters") << "kobu1.tmp.ab-def" << false << false;
-        QTest::newRow("a longer name") << "xkobu1.tmp.AbCdEf" << false << false;
-        QTest::newRow("a folder") << "kobu1.tmp.Folder/" << false << false;
-    }
-
-    // What a game killed between link and rename leaves goes with the next save, and nothing else does.
-    void unfinishedSaves()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, lockHeld);
-        QFETCH(bool, removed);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
-        const QString stray = folder.filePath(name);
-        QVERIFY(writeFile(path, Ranking::render(Full)));
-        QVERIFY(name.endsWith('/') ? QDir().mkdir(stray) : writeFile(stray, Ranking::render(Full)));
-        QLockFile otherGame(RankingStore(path).lockPath());
-        QVERIFY(!lockHeld || otherGame.tryLock(0));
-        QCOMPARE(RankingStore(path, std::chrono::milliseconds(100)).insert(Full, "new", 95, false).result,
-                 lockHeld ? Result::Busy : Result::Saved);
-        QCOMPARE(QFileInfo::exists(stray), !removed);
     }
 
     // A first game ranks first over the fresh file it made, and no longer once another game has written.
@@ -230,46 +204,41 @@ private slots:
     {
         QTest::addColumn<QByteArray>("meanwhile"); // the file when the name is confirmed
         QTest::addColumn<int>("score");
-        QTest::addColumn<int>("rankPos");
-        QTest::newRow("still fresh") << Ranking::freshFile() << 0 << 0;
-        QTest::newRow("gone") << QByteArray() << 0 << 0;
-        QTest::newRow("another game's 30") << "A,30\r\n" + "0,0\r\n"_ba.repeated(9) << 0 << Ranking::NotRanked;
-        QTest::newRow("under another game's 30") << "A,30\r\n" + "0,0\r\n"_ba.repeated(9) << 20 << 1;
+        QTest::addColumn<QByteArray>("after"); // as it was: the score no longer ranks
+        const QByteArray first = "first,0\r\n" + "0,0\r\n"_ba.repeated(9), another = "A,30\r\n" + "0,0\r\n"_ba.repeated(9);
+        QTest::newRow("still fresh") << Ranking::freshFile() << 0 << first;
+        QTest::newRow("gone") << QByteArray() << 0 << first;
+        QTest::newRow("another game's 30") << another << 0 << another;
+        QTest::newRow("under another game's 30") << another << 20 << "A,30\r\nfirst,20\r\n" + "0,0\r\n"_ba.repeated(8);
     }
 
     void firstGame()
     {
         QFETCH(QByteArray, meanwhile);
         QFETCH(int, score);
-        QFETCH(int, rankPos);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
-        QVERIFY(meanwhile.isEmpty() || writeFile(path, meanwhile));
-        RankingTable table = Ranking::freshTable();
-        Ranking::parseInto(table, meanwhile);
-        const RankingStore::Save save = RankingStore(path).insert(Ranking::freshTable(), "first", score, true);
-        QCOMPARE(save.result, rankPos == Ranking::NotRanked ? Result::NoLongerRanks : Result::Saved);
-        QCOMPARE(contents(path), rankPos == Ranking::NotRanked ? meanwhile : Ranking::render(Ranking::inserted(table, rankPos, "first", score)));
+        QFETCH(QByteArray, after);
+        QVERIFY(meanwhile.isEmpty() || writeFile(m_path, meanwhile));
+        const Result result = RankingStore(m_path).insert(Ranking::freshTable(), "first", score, true).result;
+        QCOMPARE(result, after == meanwhile ? Result::NoLongerRanks : Result::Saved);
+        QCOMPARE(contents(m_path), after);
     }
 
     // A file another program keeps resizing is read whole or not at all: the save neither hangs nor
     // loses the table.
     void fileResizedWhileRead()
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
         const QByteArray table = Ranking::render(Full);
-        QVERIFY(writeFile(path, table));
+        QVERIFY(writeFile(m_path, table));
         std::atomic<bool> done = false;
         std::thread resizer([&] {
             for (bool grow = true; !done; grow = !grow)
-                QFile::resize(path, table.size() + (grow ? 4096 : 0));
+                QFile::resize(m_path, table.size() + (grow ? 4096 : 0));
         });
-        const Result result = RankingStore(path).insert(Full, QStringLiteral("new"), 95, false).result;
+        const Result result = RankingStore(m_path).insert(Full, QStringLiteral("new"), 95, false).result;
         done = true;
         resizer.join();
         const RankingTable expected = result == Result::Saved ? Ranking::inserted(Full, 1, QStringLiteral("new"), 95) : Full;
-        QVERIFY(contents(path).startsWith(Ranking::render(expected)));
+        QVERIFY(contents(m_path).startsWith(Ranking::render(expected)));
     }
 
     // Eight games confirm at once, round after round: every score that ranks among all of
@@ -277,9 +246,7 @@ private slots:
     void concurrentSaves()
     {
         constexpr int Games = 8;
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
-        QVERIFY(writeFile(path, Ranking::freshFile()));
+        QVERIFY(writeFile(m_path, Ranking::freshFile()));
         std::mt19937 random(7);
         std::vector<std::int32_t> inserted;
         for (int round = 0; round < std::max(qEnvironmentVariableIntValue("KOBU_SAVE_ROUNDS"), 40); ++round) {
@@ -291,12 +258,12 @@ private slots:
                 if (fork() == 0) // each waits for the others to be ready
                     _exit(read(go[0], &start, 1) != 1
                           || !QList{Result::Saved, Result::NoLongerRanks}.contains(
-                              RankingStore(path).insert(Full, QStringLiteral("p%1").arg(score), score, false).result));
+                              RankingStore(m_path).insert(Full, QStringLiteral("p%1").arg(score), score, false).result));
             }
             QVERIFY(write(go[1], QByteArray(Games, 'g').data(), Games) == Games && close(go[0]) == 0 && close(go[1]) == 0);
             for (int running = Games, status = 0; running > 0; running -= waitpid(-1, &status, WNOHANG) > 0)
-                QVERIFY(isWholeRankingFile(contents(path)) && status == 0);
-            QCOMPARE(contents(path), Ranking::render(tableOf(inserted)));
+                QVERIFY(isWholeRankingFile(contents(m_path)) && status == 0);
+            QCOMPARE(contents(m_path), Ranking::render(tableOf(inserted)));
         }
     }
 
@@ -304,26 +271,24 @@ private slots:
     // and no lock in the way of the next one.
     void killedWhileSaving()
     {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kobu1.tmp"));
-        QVERIFY(writeFile(path, Ranking::render(Full)));
+        QVERIFY(writeFile(m_path, Ranking::render(Full)));
         std::mt19937 random(12);
         for (int kill = 0; kill < std::max(qEnvironmentVariableIntValue("KOBU_SAVE_KILLS"), 200); ++kill) {
             int status = 0;
-            const QByteArray before = contents(path);
+            const QByteArray before = contents(m_path);
             const pid_t saver = fork();
             while (saver == 0)
-                saveOnTop(path);
+                saveOnTop(m_path);
             std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution(0, 3000)(random)));
             QVERIFY(::kill(saver, SIGKILL) == 0 && waitpid(saver, &status, 0) == saver && WIFSIGNALED(status));
             // Byte for byte the table of the last whole save: each save puts one more on top.
-            const QByteArray left = contents(path);
+            const QByteArray left = contents(m_path);
             RankingTable expected = Ranking::freshTable(), reached = expected;
             Ranking::parseInto(expected, before);
             Ranking::parseInto(reached, left);
             while (expected[0].score < reached[0].score)
                 expected = Ranking::inserted(expected, 0, QStringLiteral("top"), expected[0].score + 1);
-            QVERIFY2(left == Ranking::render(expected) && saveOnTop(path), QByteArray::number(kill));
+            QVERIFY2(left == Ranking::render(expected) && saveOnTop(m_path), QByteArray::number(kill));
         }
     }
 };
