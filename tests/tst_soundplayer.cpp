@@ -114,13 +114,12 @@ private slots:
         QFETCH(int, ms);
         QTemporaryDir data, program;
         QCOMPARE(SoundLibrary::voiceFolders(data.path(), data.path()), QStringList{QDir(data.path()).filePath(u"voice"_s)});
-        const QStringList voice = SoundLibrary::voiceFolders(data.path(), program.path());
-        QVERIFY(QDir().mkpath(voice.first()) && QDir().mkpath(voice.last()));
-        const QString dataPath = QDir(voice.first()).filePath(u"1.wav"_s);
+        QVERIFY(QDir(data.path()).mkdir(u"voice"_s) && QDir(program.path()).mkdir(u"voice"_s));
+        const QString dataPath = data.filePath(u"voice/1.wav"_s);
         // A pipe would block a reader forever.
         QVERIFY(dataFile == "pipe" ? mkfifo(QFile::encodeName(dataPath).constData(), 0600) == 0 : place(dataPath, dataFile));
-        QVERIFY(place(QDir(voice.last()).filePath(u"1.wav"_s), programFile));
-        SoundPlayer sound(SoundLibrary(u":/wav/"_s, voice));
+        QVERIFY(place(program.filePath(u"voice/1.wav"_s), programFile));
+        SoundPlayer sound(SoundLibrary(u":/wav/"_s, SoundLibrary::voiceFolders(data.path(), program.path())));
         sound.play(Sound::Number1);
         // Decoded away from the interface thread, slowly on a busy machine.
         QTRY_VERIFY_WITH_TIMEOUT(sound.startedSoundMs() > 0, 20000);
