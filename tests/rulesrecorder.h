@@ -41,3 +41,13 @@ struct RecordingJudgements : JudgementSink
     void gameEnded(std::int32_t score) override { events << QStringLiteral("end %1").arg(score); }
     QStringList events;
 };
+
+// The rules with a stand-in for everything they talk to: `auto &&[sound, host, judgements, rules] = RecordedRules(seed);`
+struct RecordedRules
+{
+    explicit RecordedRules(std::uint32_t seed) : rules(sound, host, judgements, seed) {}
+    RecordingSound sound;
+    RecordingHost host;
+    RecordingJudgements judgements;
+    GameRules rules;
+};

@@ -1,11 +1,13 @@
 #!/bin/sh
-# Usage: run-under-weston.sh GAME DRIVER
+# Usage: run-under-weston.sh GAME DRIVER [ARGUMENT...]
 # Starts a headless weston of its own, checks that the real game starts on
-# it and keeps running, then runs the driver, which plays a question there.
+# it and keeps running, then runs the driver with its arguments, which plays
+# a question there.
 # weston is always stopped again.
 set -u
 
-game=$1 driver=$2
+game=$1
+shift
 runtime=$(mktemp -d) # private, mode 0700, as Wayland wants
 weston_pid=
 cleanup() {
@@ -34,4 +36,4 @@ timeout 3 "$game"
 status=$?
 [ $status -eq 124 ] || fail "the game ended with status $status on Wayland instead of running"
 
-timeout 60 "$driver" || fail "the played question failed on Wayland"
+timeout 60 "$@" || fail "the played question failed on Wayland"

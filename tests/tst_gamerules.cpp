@@ -16,10 +16,7 @@ private slots:
     // empty the train, hide the rightmost marker, play the miss and keep the number; the fifth miss ends the game.
     void departureMissesAndGameOver()
     {
-        RecordingSound sound;
-        RecordingHost host;
-        RecordingJudgements judgements;
-        GameRules rules(sound, host, judgements, 20240611);
+        auto &&[sound, host, judgements, rules] = RecordedRules(20240611);
         const auto press = [&rules](GameRules::Key key, int times) { while (times-- > 0) rules.pressKey(key); };
         rules.toggleCountingAloud();
         rules.start();
@@ -58,10 +55,7 @@ private slots:
         QFETCH(bool, departing);
         QFETCH(bool, helpOpened);
         QFETCH(bool, monkeysStay);
-        RecordingSound sound;
-        RecordingHost host;
-        RecordingJudgements judgements;
-        GameRules rules(sound, host, judgements, 4);
+        auto &&[sound, host, judgements, rules] = RecordedRules(4);
         rules.start();
         const int seated = rules.askedNumber();
         for (int monkey = 0; monkey < seated; ++monkey)
@@ -104,10 +98,7 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(QStringList, told);
-        RecordingSound sound;
-        RecordingHost host;
-        RecordingJudgements judgements;
-        GameRules rules(sound, host, judgements, 20240611);
+        auto &&[sound, host, judgements, rules] = RecordedRules(20240611);
         const auto board = [&rules](int monkeys) { while (monkeys-- > 0) rules.boardMonkey(); };
         const std::map<QString, std::function<void()>> steps{
             {"right", [&] { board(rules.askedNumber()); rules.pressKey(Enter); }},
@@ -126,25 +117,6 @@ private slots:
         for (const QString &step : script.split(u' '))
             steps.at(step)();
         QCOMPARE(judgements.events, told);
-    }
-
-    // A player hammering at the window, mostly waiting for ticks so that departures run to their end.
-    void randomPlayKeepsInvariants()
-    {
-        RecordingSound sound;
-        RecordingHost host;
-        RecordingJudgements judgements;
-        GameRules r(sound, host, judgements, 0xBEEF);
-        std::mt19937 random(0xBEEF);
-        const std::function<void()> actions[] = {[&] { r.start(); }, [&] { r.pressTrain(random() % 480); },
-            [&] { r.tick(); }, [&] { r.pressKey(random() % 2 ? Space : Enter); }};
-        std::discrete_distribution<int> pick({1, 0.5, 80, 42});
-        for (int step = 0; step < 40000; ++step) {
-            actions[pick(random)]();
-            QVERIFY(r.boarded() >= 0 && r.boarded() <= 10 && r.livesLeft() >= 0 && r.livesLeft() <= 5 && r.score() % 10 == 0
-                    && r.askedNumber() >= 1 && r.askedNumber() <= 10 && host.timerRunning == r.timerEnabled()
-                    && (r.trainLeft() != GameRules::TrainHome || r.paintedSeats() == r.boarded()));
-        }
     }
 };
 

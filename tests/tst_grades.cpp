@@ -1,12 +1,7 @@
-#include "game/bitmaps.h"
-#include "game/gamewindow.h"
 #include "grades/stepbystep.h"
-#include "leaderboard/leaderboardwindow.h"
 #include "rulesrecorder.h"
-#include "widgets/picturebox.h"
 
 #include <QtTest>
-#include <QtWidgets>
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +16,6 @@ static std::vector<History::FirstTry> historyOf(const QString &spec)
     }
     return tries;
 }
-
-static const QString KnowsOneToThree = u"1:1x6 2:2x6 3:3x6 4:0x6"_s;
 
 class tst_Grades : public QObject
 {
@@ -47,10 +40,7 @@ private slots:
         QFETCH(int, grade);
         QFETCH(bool, shown);
         QFETCH(bool, spoken);
-        RecordingSound sound;
-        RecordingHost host;
-        RecordingJudgements judgements;
-        GameRules rules(sound, host, judgements, 7);
+        auto &&[sound, host, judgements, rules] = RecordedRules(7);
         rules.setGradeChooser([grade] { return Grade::make(grade, {}); });
         rules.start();
         const int asked = rules.askedNumber();
@@ -67,79 +57,21 @@ private slots:
         QCOMPARE(host.leaderboards, (QList<std::pair<std::int16_t, std::int32_t>>{{grade, 0}}));
     }
 
-    // The second grade's digit is never on the screen before the train is judged, also after a right answer.
-    void listenAndCountPaintsNoDigit()
-    {
-        RecordingSound sound;
-        RecordingJudgements judgements;
-        QTemporaryDir folder;
-        GameWindow game(sound, judgements, folder.path() + u'/', 11, loadBitmaps());
-        game.setGradeChooser([] { return Grade::make(2, {}); });
-        game.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&game));
-        const auto *digit = game.findChild<QLabel *>(u"numberLabel"_s);
-        const auto press = [&game](int key) {
-            QWidget *focused = QApplication::focusWidget() ? QApplication::focusWidget() : &game;
-            QTest::keyClick(focused, Qt::Key(key));
-        };
-        game.findChild<QTimer *>(u"departureTimer"_s)->setInterval(1); // the ticks, not their pace
-        const auto startButton = game.findChild<PictureBox *>(u"startButton"_s);
-        QTest::mouseClick(startButton, Qt::LeftButton, {}, QPoint(10, 10));
-        for (int question = 0; question < 3; ++question) {
-            const int asked = game.rules().askedNumber();
-            QVERIFY(game.rules().playing());
-            for (int monkey = 0; monkey < asked; ++monkey) {
-                QVERIFY2(digit->text().isEmpty(), qPrintable(digit->text()));
-                press(Qt::Key_Space);
-            }
-            QVERIFY(digit->text().isEmpty());
-            press(Qt::Key_Return);
-            QCOMPARE(digit->text(), QString::number(asked));
-            QTRY_VERIFY_WITH_TIMEOUT(game.rules().state() == GameRules::State::Asking, 20000);
-        }
-    }
-
-    void leaderboard_data()
-    {
-        QTest::addColumn<int>("grade");
-        QTest::addColumn<QString>("heading");
-        QTest::newRow("1, as designed") << 1 << u"排行榜"_s;
-        QTest::newRow("3") << 3 << u"排行榜：看着数"_s;
-        QTest::newRow("4") << 4 << u"排行榜：一步一步"_s;
-    }
-
-    // Each grade has its own table, read and written the same way, and the heading names it.
-    void leaderboard()
-    {
-        QFETCH(int, grade);
-        QFETCH(QString, heading);
-        RecordingSound sound;
-        QTemporaryDir folder;
-        QFile file(folder.filePath(u"kobu%1.tmp"_s.arg(grade)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("A,30\r\n" + "0,0\r\n"_ba.repeated(9)) > 0);
-        file.close();
-        QWidget game;
-        LeaderboardWindow board(game, sound, folder.path() + u'/');
-        board.setFinishedGame(std::int16_t(grade), 0);
-        board.show();
-        QCOMPARE(std::pair(board.findChild<QLabel *>(u"heading"_s)->text(), board.windowTitle()), std::pair(heading, heading));
-        QCOMPARE(board.findChild<QLabel *>(u"rankName0"_s)->text(), u"A"_s);
-    }
-
     void staircase_data()
     {
         QTest::addColumn<QString>("history");
-        QTest::addColumn<QString>("firstTries"); // R right, M miss
+        QTest::addColumn<QString>("firstTries"); // R right, M miss; random ones after them
         QTest::addColumn<QString>("asked");      // K: a number already known, 1 to knownUpTo
         QTest::addColumn<int>("knownUpTo");
         QTest::newRow("no history: from 1") << u""_s << u"RRMRR"_s << u"1 2 3 2 3"_s << 0;
-        QTest::newRow("knows 1 to 3: around 3 and 4") << KnowsOneToThree << u"RMRRRMM"_s << u"3 4 3 K 4 5 4"_s << 3;
+        QTest::newRow("knows 1 to 3: around 3 and 4") << u"1:1x6 2:2x6 3:3x6 4:0x6"_s << u"RMRRRMM"_s << u"3 4 3 K 4 5 4"_s << 3;
         QTest::newRow("knows all: from 10") << u"1:1x6 2:2x6 3:3x6 4:4x6 5:5x6 6:6x6 7:7x6 8:8x6 9:9x6 10:10x6"_s
                                             << u"RMMRR"_s << u"10 10 9 K 8"_s << 10;
         QTest::newRow("never below 1") << u"1:0x6"_s << u"MMMR"_s << u"1 1 1 1"_s << 0;
     }
 
-    // One up after a right first try, one down after a miss; every fourth a known number, which moves nothing.
+    // One up after a right first try, one down after a miss, within 1 to 10; every fourth a known number, which
+    // moves nothing. The script's answers, then a long game of random ones.
     void staircase()
     {
         QFETCH(QString, history);
@@ -148,36 +80,19 @@ private slots:
         QFETCH(int, knownUpTo);
         StepByStep grade(historyOf(history));
         std::mt19937 random(3);
-        const QStringList expected = asked.split(u' ');
-        for (qsizetype i = 0; i < firstTries.size(); ++i) {
-            const int number = grade.nextNumber(random);
-            QVERIFY2(expected[i] == u"K" ? number >= 1 && number <= knownUpTo : QString::number(number) == expected[i],
+        const QStringList scripted = asked.split(u' ');
+        for (qsizetype i = 0; i < 400; ++i) {
+            const int step = grade.step(), number = grade.nextNumber(random);
+            const bool known = (i + 1) % StepByStep::KnownEvery == 0 && knownUpTo > 0;
+            const QString expected = scripted.value(i, known ? u"K"_s : QString::number(step));
+            QVERIFY2(expected == u"K" ? number >= 1 && number <= knownUpTo : QString::number(number) == expected,
                      qPrintable(u"question %1 asked %2"_s.arg(i + 1).arg(number)));
-            grade.firstTryJudged(firstTries[i] == u'R');
-        }
-    }
-
-    // A long game of random answers: every fourth question is known, the others step by one, all within 1 to 10.
-    void everyFourthKnown()
-    {
-        StepByStep grade(historyOf(KnowsOneToThree));
-        std::mt19937 random(5);
-        int step = grade.step();
-        for (int question = 1; question <= 400; ++question) {
-            const int number = grade.nextNumber(random);
-            QVERIFY(number >= 1 && number <= 10);
-            const bool right = random() % 2;
-            if (question % StepByStep::KnownEvery == 0) {
-                QVERIFY2(number >= 1 && number <= 3, qPrintable(QString::number(number)));
-            } else {
-                QCOMPARE(number, step);
-                step = std::clamp(step + (right ? 1 : -1), 1, 10);
-            }
+            const bool right = i < firstTries.size() ? firstTries[i] == u'R' : random() % 2;
             grade.firstTryJudged(right);
-            QCOMPARE(grade.step(), step);
+            QCOMPARE(grade.step(), known ? step : std::clamp(step + (right ? 1 : -1), 1, 10));
         }
     }
 };
 
-QTEST_MAIN(tst_Grades)
+QTEST_APPLESS_MAIN(tst_Grades)
 #include "tst_grades.moc"

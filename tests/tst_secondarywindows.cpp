@@ -12,8 +12,9 @@ using namespace Qt::StringLiterals;
 const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH,5\r\nI,4\r\nJ,3\r\n";
 // An empty file before means none; one written meanwhile comes from another game before the confirm, and so does
 // what stands in the way then. A ranked player confirms, the others close the window; what is told after the confirm
-// is a heading over the name box still there, or a notice in place of both.
-struct Showing { QByteArray before; int score; QByteArray meanwhile; QString inTheWay; QByteArray after; QString told; };
+// is a heading over the name box still there, or a notice in place of both. Each grade has its table, named in the title.
+struct Showing { QByteArray before; int score; QByteArray meanwhile; QString inTheWay; QByteArray after; QString told;
+                 int grade = 1; QString title = u"排行榜"_s; };
 Q_DECLARE_METATYPE(Showing)
 
 class tst_SecondaryWindows : public QObject
@@ -24,8 +25,8 @@ private slots:
     {
         QTest::addColumn<Showing>("s");
         QTest::newRow("ranked") << Showing{Played, 40, {}, {}, "\xD0\xA1\xC3\xF7,40\r\n" + Played.chopped(5), {}};
-        QTest::newRow("not ranked") << Showing{Played, 3, {}, {}, Played, {}};
-        QTest::newRow("no file") << Showing{{}, 0, {}, {}, "\xD0\xA1\xC3\xF7,0\r\n" + "0,0\r\n"_ba.repeated(9), {}};
+        QTest::newRow("not ranked") << Showing{Played, 3, {}, {}, Played, {}, 3, u"排行榜：看着数"_s};
+        QTest::newRow("no file") << Showing{{}, 0, {}, {}, "\xD0\xA1\xC3\xF7,0\r\n" + "0,0\r\n"_ba.repeated(9), {}, 4, u"排行榜：一步一步"_s};
         QTest::newRow("pushed out meanwhile") << Showing{Played, 40, "Z,50\r\n"_ba.repeated(10), {}, "Z,50\r\n"_ba.repeated(10),
                                                          u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s};
         QTest::newRow("lock held by another game") << Showing{Played, 40, {}, u"held"_s, Played, u"保存失败，请再试一次。"_s};
@@ -42,7 +43,7 @@ private slots:
         QFETCH(Showing, s);
         RecordingSound sound;
         const QTemporaryDir folder;
-        QFile file(folder.filePath(u"kobu0.tmp"_s));
+        QFile file(folder.filePath(u"kobu%1.tmp"_s.arg(s.grade)));
         const auto write = [&file](const QByteArray &bytes) {
             return file.open(QIODevice::WriteOnly) && file.write(bytes) && (file.close(), true);
         };
@@ -53,9 +54,10 @@ private slots:
         const auto label = [&window](const QString &name) { return window.findChild<QLabel *>(name); };
         QVERIFY(s.before.isEmpty() || write(s.before));
         const bool ranked = s.score > 3 || s.before.isEmpty();
-        window.setFinishedGame(0, s.score);
+        window.setFinishedGame(std::int16_t(s.grade), s.score);
         window.show();
-        QCOMPARE(label(u"heading"_s)->text(), ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : u"排行榜"_s);
+        QCOMPARE(std::pair(label(u"heading"_s)->text(), window.windowTitle()),
+                 std::pair(ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : s.title, s.title));
         QVERIFY(s.meanwhile.isEmpty() || write(s.meanwhile));
         QLockFile otherGame(file.fileName() + u".lock"_s);
         QVERIFY(s.inTheWay != u"held" || otherGame.tryLock(0));
