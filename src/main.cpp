@@ -8,6 +8,7 @@
 #include "history/historycommands.h"
 #include "history/historystore.h"
 #include "parents/parentsentrance.h"
+#include "parents/preferencesineffect.h"
 #include "parents/reportcommand.h"
 #include "parents/whoplays.h"
 #include "sound/soundplayer.h"
@@ -35,8 +36,7 @@ int main(int argc, char *argv[])
     // What a parent set in the corner; the command line wins for its run.
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QLatin1String(AppInfo::Name));
     const Preferences preferences = Preferences::load(settings);
-    const Language language =
-        commandLine.language.value_or(preferences.language.value_or(Languages::forLocale(QLocale::system())));
+    const Language language = commandLine.language.value_or(PreferencesInEffect::languageOf(preferences));
     if (commandLine.action == CommandLine::Action::KnowerLevels) {
         const QCoreApplication console(argc, argv);
         const Translation translation(language);
@@ -86,34 +86,25 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QLatin1String(AppInfo::Name));
     QApplication::setApplicationVersion(QLatin1String(AppInfo::Version));
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::DesktopId));
-    const Translation translation(language);
+    Translation translation(language);
     installChineseFontSubstitutes();
 
     const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
-    const SoundLibrary sounds(
-        Languages::numberSoundFolder(language),
-        preferences.parentsVoice
-            ? SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), programFolder)
-            : QStringList());
-    SoundPlayer sound(sounds);
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QStringList voiceFolders = SoundLibrary::voiceFolders(dataFolder, programFolder);
+    SoundPlayer sound;
     HistoryStore history;
     GameRecorder recorder(history, Languages::code(language));
     const std::uint32_t seed = std::random_device{}();
     GameWindow game(sound, recorder, programFolder, seed, loadBitmaps());
-    game.setCountingAloud(preferences.countingAloud);
+    PreferencesInEffect inEffect({game, sound, recorder, translation}, preferences, language, voiceFolders);
     ParentsEntrance parents(game, history, preferences, seed);
-    parents.offerVoiceRecording(
-        sound, SoundLibrary::voiceFolders(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), {}).first());
+    parents.offerVoiceRecording(sound, SoundLibrary::voiceFolders(dataFolder, {}).first());
     const WhoPlays whoPlays(game, history);
-    // Full screen and counting aloud change at once; the language and the voice at the next start.
     QObject::connect(&parents, &ParentsEntrance::preferencesChanged, &app,
-                     [&settings, &game, before = preferences](const Preferences &chosen) mutable {
+                     [&settings, &inEffect](const Preferences &chosen) {
                          chosen.save(settings);
-                         if (chosen.fullScreen != before.fullScreen)
-                             game.setFullScreen(chosen.fullScreen);
-                         if (chosen.countingAloud != before.countingAloud)
-                             game.setCountingAloud(chosen.countingAloud);
-                         before = chosen;
+                         inEffect.change(chosen);
                      });
     const GradeSelection grades(history, commandLine.grade);
     game.setGradeChooser([&grades] { return grades.forNewGame(); });
@@ -127,12 +118,10 @@ int main(int argc, char *argv[])
     // until the game is on screen.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });
     // So can the history: the game never waits for it.
-    QTimer::singleShot(0, &history, [&history, player = commandLine.player, programFolder, sounds] {
-        history.open([player, programFolder, sounds] {
-            const auto voice = [sounds] {
-                return sounds.recordedNumbers().empty() ? History::Voice::BuiltIn : History::Voice::Parent;
-            };
-            return HistoryWriter::Options{gameDataFolder(programFolder), player, {}, voice};
+    QTimer::singleShot(0, &history, [&history, player = commandLine.player, programFolder, voiceFolders] {
+        history.open([player, programFolder, voiceFolders] {
+            return HistoryWriter::Options{gameDataFolder(programFolder), player, {},
+                                          PreferencesInEffect::recordedVoice(voiceFolders)};
         });
     });
     return QApplication::exec();

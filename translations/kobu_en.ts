@@ -643,9 +643,6 @@
         <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
         <translation>The history cannot be written: %1. The game plays as usual, but this time is not recorded.</translation>
     </message>
-</context>
-<context>
-    <name>ParentsEntrance</name>
     <message>
         <source>录制数字</source>
         <translation>Record the numbers</translation>

@@ -643,9 +643,6 @@
         <source>记录写不进去：%1。游戏照常玩，但这次玩的不会记下来。</source>
         <translation>記錄寫不進去：%1。遊戲照常玩，但這次玩的不會記下來。</translation>
     </message>
-</context>
-<context>
-    <name>ParentsEntrance</name>
     <message>
         <source>录制数字</source>
         <translation>錄製數字</translation>

@@ -109,13 +109,28 @@ GameWindow::GameWindow(SoundSink &sound, JudgementSink &judgements, QString prog
     , m_programFolder(std::move(programFolder))
 {
     buildControls();
+    retranslate();
     loadAtStart(bitmaps);
+}
+
+void GameWindow::retranslate()
+{
+    setWindowTitle(tr("咕噜号"));
+    m_soundButton->setToolTip(tr("声音提示"));
+    m_helpButton->setToolTip(tr("帮助"));
+    m_startButton->setToolTip(tr("开始"));
+}
+
+void GameWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
 }
 
 void GameWindow::buildControls()
 {
     setObjectName(QStringLiteral("gameWindow"));
-    setWindowTitle(tr("咕噜号"));
     setWindowIcon(gameIcon({32}));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -129,7 +144,6 @@ void GameWindow::buildControls()
 
     // In the designed order, so that later controls lie on top.
     m_soundButton = makePictureBox(m_stage, QStringLiteral("soundButton"), SoundButtonPlace, ButtonDesignSize, true);
-    m_soundButton->setToolTip(tr("声音提示"));
     m_scene = makePictureBox(m_stage, QStringLiteral("scene"), SceneRect.topLeft(), SceneRect.size(), true);
     // The scene is a pixel narrower than its box, which shows the panel's
     // navy there: no seam between them at any scale.
@@ -145,9 +159,7 @@ void GameWindow::buildControls()
     m_numberLabel = makeTransparentLabel(m_scene, QStringLiteral("numberLabel"), NumberRect, NumberRed, NumberPointSize);
     m_monkeyGroup = makePictureBox(m_stage, QStringLiteral("monkeyGroup"), MonkeyGroupPlace, MonkeyGroupDesignSize, false);
     m_helpButton = makePictureBox(m_stage, QStringLiteral("helpButton"), HelpButtonPlace, ButtonDesignSize, true);
-    m_helpButton->setToolTip(tr("帮助"));
     m_startButton = makePictureBox(m_stage, QStringLiteral("startButton"), StartButtonPlace, ButtonDesignSize, true);
-    m_startButton->setToolTip(tr("开始"));
     m_departureTimer = new QTimer(this);
     m_departureTimer->setObjectName(QStringLiteral("departureTimer"));
     m_departureTimer->setTimerType(Qt::PreciseTimer);

@@ -66,9 +66,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildControls();
+    void retranslate();
     void loadAtStart(const Bitmaps &bitmaps);
     // Every picture box with its picture.
     std::vector<std::pair<PictureBox *, Picture>> boxBitmaps() const;

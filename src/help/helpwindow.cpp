@@ -1,5 +1,6 @@
 #include "help/helpwindow.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -15,7 +16,7 @@ constexpr qreal PointSizeStep = 0.5;
 } // namespace
 
 HelpWindow::HelpWindow(QWidget &gameWindow)
-    : SecondaryWindow(gameWindow, QStringLiteral("helpWindow"), tr("帮助"), ClientSize)
+    : SecondaryWindow(gameWindow, QStringLiteral("helpWindow"), caption(), ClientSize)
 {
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("helpText"));
@@ -23,6 +24,21 @@ HelpWindow::HelpWindow(QWidget &gameWindow)
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
+}
+
+QString HelpWindow::caption()
+{
+    return tr("帮助");
+}
+
+void HelpWindow::changeEvent(QEvent *event)
+{
+    SecondaryWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    setWindowTitle(caption());
+    if (isVisible())
+        load();
 }
 
 // The aim, an empty line, then how to play as one paragraph that the label

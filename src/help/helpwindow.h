@@ -14,8 +14,10 @@ public:
 
 protected:
     void load() override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    static QString caption();
     static QString helpText();
     // Wholly inside the label, whatever the language.
     void fitText();

@@ -10,9 +10,9 @@ GameRecorder::GameRecorder(HistoryStore &store, QString language)
 
 void GameRecorder::gameStarted(std::int16_t grade, bool countingAloud)
 {
-    // The voice is looked up by the writer, where a look at files costs nothing.
-    m_store.beginGame(QDateTime::currentDateTimeUtc(),
-                      History::GameSettings{grade, m_language, History::Voice::BuiltIn, countingAloud});
+    // Whether the parent's voice has recordings is looked up by the writer,
+    // where a look at files costs nothing.
+    m_store.beginGame(QDateTime::currentDateTimeUtc(), History::GameSettings{grade, m_language, m_voice, countingAloud});
 }
 
 void GameRecorder::questionAsked()

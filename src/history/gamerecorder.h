@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <utility>
+
 class HistoryStore;
 
 // Hands what the rules report to the history, timing each judgement from
@@ -15,6 +17,11 @@ public:
     // language is the --language code the game speaks in.
     GameRecorder(HistoryStore &store, QString language);
 
+    // For the games started from now on. The parent's voice is recorded
+    // only where the history finds recordings.
+    void setLanguage(QString language) { m_language = std::move(language); }
+    void setVoice(History::Voice voice) { m_voice = voice; }
+
     void gameStarted(std::int16_t grade, bool countingAloud) override;
     void questionAsked() override;
     void judged(const History::Judgement &judgement) override;
@@ -23,5 +30,6 @@ public:
 private:
     HistoryStore &m_store;
     QString m_language;
+    History::Voice m_voice = History::Voice::Parent;
     QElapsedTimer m_sinceAsked;
 };

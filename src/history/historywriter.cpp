@@ -117,8 +117,8 @@ bool HistoryWriter::apply(const Recording &recording)
         if (!player)
             return false;
         GameSettings settings = start->settings;
-        if (m_options.voice)
-            settings.voice = m_options.voice();
+        if (settings.voice == Voice::Parent)
+            settings.voice = m_options.voice ? m_options.voice() : Voice::BuiltIn;
         m_game = m_database.beginGame(*player, start->started, settings);
         return m_game.has_value();
     }

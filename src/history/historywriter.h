@@ -34,7 +34,9 @@ public:
         QString folder;                       // ends with a separator
         std::optional<QString> player;        // play as them, creating them if need be
         QString settingsFile;                 // where the last player is remembered; empty: the game's settings
-        std::function<History::Voice()> voice; // asked as each game starts; empty: built-in
+        // Asked as each game in the parent's voice starts (built-in without
+        // recordings); empty: built-in.
+        std::function<History::Voice()> voice;
     };
 
     explicit HistoryWriter(Options options);

@@ -14,9 +14,16 @@ public:
     Translation(const Translation &) = delete;
     Translation &operator=(const Translation &) = delete;
 
+    // Every open window hears QEvent::LanguageChange and says its texts again.
+    void switchTo(Language language);
+    Language language() const { return m_language; }
     bool isInstalled() const { return m_installed; }
 
 private:
+    void install();
+    void remove();
+
     QTranslator m_translator;
+    Language m_language;
     bool m_installed = false;
 };

@@ -5,6 +5,7 @@
 #include "grades/grade.h"
 #include "leaderboard/rankingstore.h"
 
+#include <QEvent>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +83,7 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
     m_notice = headingLabel(this, QStringLiteral("notice"), NoticeRect);
     m_notice->setWordWrap(true);
 
-    m_confirmButton = new QPushButton(tr("确认"), this);
+    m_confirmButton = new QPushButton(this);
     m_confirmButton->setObjectName(QStringLiteral("confirmButton"));
     m_confirmButton->setGeometry(ConfirmRect);
     // Enter in the name box confirms once, by itself; as the dialog's
@@ -93,6 +94,21 @@ LeaderboardWindow::LeaderboardWindow(QWidget &gameWindow, SoundSink &sound, QStr
 
     connect(m_nameBox, &QLineEdit::returnPressed, this, &LeaderboardWindow::confirm);
     connect(m_confirmButton, &QPushButton::clicked, this, &LeaderboardWindow::confirm);
+    retranslate();
+}
+
+void LeaderboardWindow::changeEvent(QEvent *event)
+{
+    SecondaryWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+// The heading and the table's name are said again at each showing.
+void LeaderboardWindow::retranslate()
+{
+    setWindowTitle(tableName());
+    m_confirmButton->setText(tr("确认"));
 }
 
 void LeaderboardWindow::setFinishedGame(std::int16_t grade, std::int32_t score, const QString &playerName)

@@ -32,6 +32,7 @@ protected:
     void load() override;
     // A name is asked for only once: Esc must not lose it, the close box may.
     bool closesOnEscape() const override { return m_rankPos == Ranking::NotRanked; }
+    void changeEvent(QEvent *event) override;
 
 private:
     struct Row
@@ -40,6 +41,7 @@ private:
         QLabel *score = nullptr;
     };
 
+    void retranslate();
     void readTable();
     void showEntry(bool ranked);
     void showTable();

@@ -135,6 +135,13 @@ void BarChartView::setBars(QList<BarChart::Bar> bars)
     update();
 }
 
+void BarChartView::setTitle(const QString &title)
+{
+    m_chart.setTitle(title);
+    setAccessibleName(title);
+    update();
+}
+
 QSize BarChartView::sizeHint() const
 {
     return {fontMetrics().height() * 18, fontMetrics().height() * 9};

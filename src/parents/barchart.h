@@ -27,6 +27,7 @@ public:
     BarChart(QString title, Scale scale, QList<Bar> bars = {});
 
     const QString &title() const { return m_title; }
+    void setTitle(QString title) { m_title = std::move(title); }
     void setBars(QList<Bar> bars) { m_bars = std::move(bars); }
     const QList<Bar> &bars() const { return m_bars; }
 
@@ -53,6 +54,8 @@ public:
     BarChartView(BarChart chart, QWidget *parent = nullptr);
 
     void setBars(QList<BarChart::Bar> bars);
+    // Also the chart's accessible name.
+    void setTitle(const QString &title);
     const BarChart &chart() const { return m_chart; }
 
     QSize sizeHint() const override;

@@ -24,10 +24,9 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
     , m_door(door)
 {
     setObjectName(QStringLiteral("doorDialog"));
-    setWindowTitle(tr("家长园地"));
     setWindowModality(Qt::WindowModal);
 
-    auto *const prompt = new QLabel(tr("这里是给家长的。请回答："), this);
+    m_prompt = new QLabel(this);
     m_question = new QLabel(this);
     m_question->setObjectName(QStringLiteral("question"));
     m_question->setAlignment(Qt::AlignCenter);
@@ -36,21 +35,21 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
     m_answerBox->setValidator(new QIntValidator(0, LargestAnswer, m_answerBox));
     m_answerBox->setAlignment(Qt::AlignCenter);
     enlargeQuestion();
-    m_answerBox->setAccessibleName(tr("答案"));
-    prompt->setBuddy(m_answerBox);
+    m_prompt->setBuddy(m_answerBox);
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("doorMessage"));
     m_message->setWordWrap(true);
     auto *const buttons = new QDialogButtonBox(this);
-    m_openButton = buttons->addButton(tr("打开"), QDialogButtonBox::AcceptRole);
+    m_openButton = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     m_openButton->setObjectName(QStringLiteral("openButton"));
     m_openButton->setDefault(true);
-    buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &DoorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &DoorDialog::reject);
 
     auto *const layout = new QVBoxLayout(this);
-    layout->addWidget(prompt);
+    layout->addWidget(m_prompt);
     layout->addWidget(m_question);
     layout->addWidget(m_answerBox);
     layout->addWidget(m_message);
@@ -59,6 +58,7 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
     m_lockoutTimer = new QTimer(this);
     m_lockoutTimer->setInterval(CountdownMs);
     connect(m_lockoutTimer, &QTimer::timeout, this, &DoorDialog::showLockout);
+    retranslate();
 }
 
 void DoorDialog::changeEvent(QEvent *event)
@@ -66,6 +66,17 @@ void DoorDialog::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         enlargeQuestion();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void DoorDialog::retranslate()
+{
+    setWindowTitle(tr("家长园地"));
+    m_prompt->setText(tr("这里是给家长的。请回答："));
+    m_answerBox->setAccessibleName(tr("答案"));
+    m_openButton->setText(tr("打开"));
+    m_cancelButton->setText(tr("取消"));
 }
 
 // Larger than the dialog's own text, whatever the scale it is drawn at.

@@ -25,15 +25,18 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void enlargeQuestion();
     void showQuestion();
     void showLockout();
 
     AdultDoor &m_door;
+    QLabel *m_prompt = nullptr;
     QLabel *m_question = nullptr;
     QLineEdit *m_answerBox = nullptr;
     QLabel *m_message = nullptr;
     QPushButton *m_openButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
     // Counts the lockout down on screen.
     QTimer *m_lockoutTimer = nullptr;
 };

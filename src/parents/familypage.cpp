@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,19 +30,16 @@ FamilyPage::FamilyPage(QWidget *parent)
 {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("playerList"));
-    m_list->setAccessibleName(tr("玩家"));
     const int iconSide = fontMetrics().height() * 2;
     m_list->setIconSize(QSize(iconSide, iconSide));
     m_nameBox = new QLineEdit(this);
     m_nameBox->setObjectName(QStringLiteral("nameBox"));
     m_nameBox->setMaxLength(History::MaxNameLength);
-    m_nameBox->setAccessibleName(tr("名字"));
-    m_nameBox->setPlaceholderText(tr("名字"));
-    m_addButton = new QPushButton(tr("添加玩家"), this);
+    m_addButton = new QPushButton(this);
     m_addButton->setObjectName(QStringLiteral("addButton"));
-    m_renameButton = new QPushButton(tr("改名"), this);
+    m_renameButton = new QPushButton(this);
     m_renameButton->setObjectName(QStringLiteral("renameButton"));
-    m_removeButton = new QPushButton(tr("删除玩家…"), this);
+    m_removeButton = new QPushButton(this);
     m_removeButton->setObjectName(QStringLiteral("removeButton"));
     m_message = new QLabel(this);
     m_message->setObjectName(QStringLiteral("familyMessage"));
@@ -56,8 +54,6 @@ FamilyPage::FamilyPage(QWidget *parent)
         button->setCheckable(true);
         button->setIcon(PlayerPictures::pixmap(picture, devicePixelRatioF() * pictureSide / PlayerPictures::Size));
         button->setIconSize(QSize(pictureSide, pictureSide));
-        button->setAccessibleName(PlayerPictures::name(picture));
-        button->setToolTip(PlayerPictures::name(picture));
         m_pictures->addButton(button, int(picture));
         pictureRow->addWidget(button);
     }
@@ -65,11 +61,11 @@ FamilyPage::FamilyPage(QWidget *parent)
 
     m_gradeBox = new QComboBox(this);
     m_gradeBox->setObjectName(QStringLiteral("gradeBox"));
-    m_gradeBox->setAccessibleName(tr("怎么玩"));
     for (int grade = Grade::First; grade <= Grade::Last; ++grade)
-        m_gradeBox->addItem(Grade::name(grade), grade);
+        m_gradeBox->addItem(QString(), grade);
+    m_gradeLabel = new QLabel(this);
     auto *const gradeRow = new QHBoxLayout;
-    gradeRow->addWidget(new QLabel(tr("怎么玩："), this));
+    gradeRow->addWidget(m_gradeLabel);
     gradeRow->addWidget(m_gradeBox);
     gradeRow->addStretch();
 
@@ -81,17 +77,19 @@ FamilyPage::FamilyPage(QWidget *parent)
     auto *const layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(nameRow);
-    layout->addWidget(new QLabel(tr("图片："), this));
+    m_pictureLabel = new QLabel(this);
+    layout->addWidget(m_pictureLabel);
     layout->addLayout(pictureRow);
     layout->addLayout(gradeRow);
-    auto *const exportButton = new QPushButton(tr("导出全部记录 (CSV)…"), this);
-    exportButton->setObjectName(QStringLiteral("exportButton"));
-    connect(exportButton, &QPushButton::clicked, this, &FamilyPage::askWhereToExport);
+    m_exportButton = new QPushButton(this);
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(m_exportButton, &QPushButton::clicked, this, &FamilyPage::askWhereToExport);
     auto *const exportRow = new QHBoxLayout;
-    exportRow->addWidget(exportButton);
+    exportRow->addWidget(m_exportButton);
     exportRow->addStretch();
     layout->addLayout(exportRow);
     layout->addWidget(m_message);
+    retranslate();
 
     connect(m_list, &QListWidget::currentRowChanged, this, &FamilyPage::showChosen);
     connect(m_addButton, &QPushButton::clicked, this, [this] { emit addWanted(m_nameBox->text()); });
@@ -223,4 +221,32 @@ void FamilyPage::askWhereToExport()
 void FamilyPage::showExported(const QString &error)
 {
     m_message->setText(error.isEmpty() ? tr("记录已经导出。") : tr("没能导出记录：%1").arg(error));
+}
+
+void FamilyPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void FamilyPage::retranslate()
+{
+    m_list->setAccessibleName(tr("玩家"));
+    m_nameBox->setAccessibleName(tr("名字"));
+    m_nameBox->setPlaceholderText(tr("名字"));
+    m_addButton->setText(tr("添加玩家"));
+    m_renameButton->setText(tr("改名"));
+    m_removeButton->setText(tr("删除玩家…"));
+    for (QAbstractButton *button : m_pictures->buttons()) {
+        const QString name = PlayerPictures::name(PlayerPicture(m_pictures->id(button)));
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+    }
+    m_pictureLabel->setText(tr("图片："));
+    m_gradeBox->setAccessibleName(tr("怎么玩"));
+    for (int index = 0; index < m_gradeBox->count(); ++index)
+        m_gradeBox->setItemText(index, Grade::name(m_gradeBox->itemData(index).toInt()));
+    m_gradeLabel->setText(tr("怎么玩："));
+    m_exportButton->setText(tr("导出全部记录 (CSV)…"));
 }

@@ -41,7 +41,11 @@ signals:
     // Asked twice before it goes out.
     void removeWanted(std::int64_t player);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
     void showChosen();
     const History::Player *chosen() const;
     void askToRemove();
@@ -55,5 +59,8 @@ private:
     QPushButton *m_removeButton = nullptr;
     QButtonGroup *m_pictures = nullptr;
     QComboBox *m_gradeBox = nullptr;
+    QLabel *m_gradeLabel = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QPushButton *m_exportButton = nullptr;
     QLabel *m_message = nullptr;
 };

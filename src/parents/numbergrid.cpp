@@ -2,6 +2,7 @@
 
 #include "parents/knowerwording.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,6 +110,18 @@ NumberGrid::NumberGrid(QWidget *parent)
     setObjectName(QStringLiteral("numberGrid"));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    retranslate();
+}
+
+void NumberGrid::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void NumberGrid::retranslate()
+{
     setAccessibleName(tr("1 到 10 每个数的情况"));
 }
 

@@ -45,8 +45,10 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     int numberAt(QPointF position) const;
     void showDetail(QPointF position);
 

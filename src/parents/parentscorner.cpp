@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFuture>
 #include <QLabel>
 #include <QPointer>
@@ -34,7 +35,6 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
     , m_history(history)
 {
     setObjectName(QStringLiteral("parentsCorner"));
-    setWindowTitle(tr("家长园地"));
     setWindowModality(Qt::WindowModal);
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("notice"));
@@ -45,14 +45,13 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
     m_notice->hide();
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->setAccessibleName(tr("家长园地的各页"));
     m_family = new FamilyPage(this);
     m_preferences = new PreferencesPage(this);
     m_preferences->setPreferences(preferences);
-    m_pages->addTab(m_family, tr("玩家"));
-    m_pages->addTab(m_preferences, tr("设置"));
+    m_pages->addTab(m_family, QString());
+    m_pages->addTab(m_preferences, QString());
     auto *const buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(tr("关闭"));
+    m_closeButton = buttons->button(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &ParentsCorner::reject);
     auto *const layout = new QVBoxLayout(this);
     layout->addWidget(m_notice);
@@ -66,6 +65,33 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
             refresh();
     });
     connectFamily();
+    retranslate();
+}
+
+void ParentsCorner::addRecordingPage(QWidget *page)
+{
+    m_recordingPage = page;
+    m_pages->addTab(page, QString());
+    retranslate();
+}
+
+void ParentsCorner::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void ParentsCorner::retranslate()
+{
+    setWindowTitle(tr("家长园地"));
+    m_pages->setAccessibleName(tr("家长园地的各页"));
+    m_pages->setTabText(m_pages->indexOf(m_family), tr("玩家"));
+    m_pages->setTabText(m_pages->indexOf(m_preferences), tr("设置"));
+    if (m_recordingPage)
+        m_pages->setTabText(m_pages->indexOf(m_recordingPage), tr("录制数字"));
+    m_closeButton->setText(tr("关闭"));
+    showHealth(m_health);
 }
 
 void ParentsCorner::setFactor(qreal factor)
@@ -95,6 +121,7 @@ void ParentsCorner::refresh()
 
 void ParentsCorner::showHealth(const History::Health &health)
 {
+    m_health = health;
     QStringList notices;
     if (!health.damagedSetAside.isEmpty()) {
         notices.append(tr("记录文件坏了，已经放到一边保存（%1），并开始了新的记录。")

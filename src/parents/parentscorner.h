@@ -13,6 +13,7 @@ class HistoryStore;
 class PlayerPage;
 class PreferencesPage;
 class QLabel;
+class QPushButton;
 class QTabWidget;
 
 // Where a parent sees how each child is counting and sets the game up:
@@ -31,6 +32,8 @@ public:
     void setToday(std::function<QDate()> today) { m_today = std::move(today); }
 
     QTabWidget *pages() const { return m_pages; }
+    // The page where a parent records the numbers, after the settings.
+    void addRecordingPage(QWidget *page);
     // Drawn `factor` times its design, as the game it lies over: its size and every font.
     void setFactor(qreal factor);
 
@@ -41,8 +44,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void showHealth(const History::Health &health);
     void showPlayers(const std::vector<History::Player> &players);
     void showPlayer(PlayerPage *page, const History::Player &player);
@@ -54,6 +59,10 @@ private:
     QTabWidget *m_pages = nullptr;
     FamilyPage *m_family = nullptr;
     PreferencesPage *m_preferences = nullptr;
+    QWidget *m_recordingPage = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    // As last told, to be told again in another language.
+    History::Health m_health;
     std::vector<PlayerPage *> m_playerPages;
     // Pages still waiting for the history's answers.
     int m_pagesWaiting = 0;

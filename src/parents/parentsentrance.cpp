@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTabWidget>
 
 #include <algorithm>
 
@@ -64,7 +63,7 @@ void ParentsEntrance::openCorner()
             emit preferencesChanged(preferences);
         });
         if (m_voicePlayer)
-            m_corner->pages()->addTab(new VoiceRecordingPage(m_voiceFolder, *m_voicePlayer), tr("录制数字"));
+            m_corner->addRecordingPage(new VoiceRecordingPage(m_voiceFolder, *m_voicePlayer));
     }
     m_corner->setFactor(m_game.factor());
     m_corner->open();

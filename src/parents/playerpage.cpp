@@ -50,15 +50,12 @@ PlayerPage::PlayerPage(QWidget *parent)
     m_practice = makeLabel(this, QStringLiteral("practice"));
     m_grid = new NumberGrid(this);
     m_numberDetail = makeLabel(this, QStringLiteral("numberDetail"));
-    m_numberDetail->setText(tr("把鼠标移到一个数上，或者点一下，就能看到详情。"));
     m_weekChart = new BarChartView(BarChart(ChildReport::weekChartTitle(), BarChart::Scale::Fraction), this);
     m_weekChart->setObjectName(QStringLiteral("weekChart"));
     m_dayChart = new BarChartView(BarChart(ChildReport::dayChartTitle(), BarChart::Scale::Count), this);
     m_dayChart->setObjectName(QStringLiteral("dayChart"));
     m_games = new QTableWidget(0, 4, this);
     m_games->setObjectName(QStringLiteral("lastGames"));
-    m_games->setAccessibleName(tr("最近 10 局"));
-    m_games->setHorizontalHeaderLabels({tr("时间"), tr("年级"), tr("得分"), tr("题数")});
     m_games->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_games->verticalHeader()->hide();
     m_games->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -82,18 +79,18 @@ PlayerPage::PlayerPage(QWidget *parent)
     layout->addWidget(m_numberDetail);
     layout->addLayout(charts);
     m_gamesHeading = makeLabel(this, QStringLiteral("lastGamesHeading"));
-    m_gamesHeading->setText(tr("最近 10 局"));
     layout->addWidget(m_gamesHeading);
     layout->addWidget(m_games);
-    auto *const exportButton = new QPushButton(tr("导出 PDF 报告…"), this);
-    exportButton->setObjectName(QStringLiteral("reportButton"));
-    connect(exportButton, &QPushButton::clicked, this, &PlayerPage::exportReport);
+    m_exportButton = new QPushButton(this);
+    m_exportButton->setObjectName(QStringLiteral("reportButton"));
+    connect(m_exportButton, &QPushButton::clicked, this, &PlayerPage::exportReport);
     m_exportMessage = makeLabel(this, QStringLiteral("exportMessage"));
     auto *const exportRow = new QHBoxLayout;
-    exportRow->addWidget(exportButton);
+    exportRow->addWidget(m_exportButton);
     exportRow->addWidget(m_exportMessage, 1);
     layout->addLayout(exportRow);
     scaleLabels();
+    retranslate();
 }
 
 void PlayerPage::show(const ChildReport &report, QDate today)
@@ -145,6 +142,22 @@ void PlayerPage::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         scaleLabels();
+    else if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void PlayerPage::retranslate()
+{
+    m_numberDetail->setText(tr("把鼠标移到一个数上，或者点一下，就能看到详情。"));
+    m_weekChart->setTitle(ChildReport::weekChartTitle());
+    m_dayChart->setTitle(ChildReport::dayChartTitle());
+    m_games->setAccessibleName(tr("最近 10 局"));
+    m_games->setHorizontalHeaderLabels({tr("时间"), tr("年级"), tr("得分"), tr("题数")});
+    m_gamesHeading->setText(tr("最近 10 局"));
+    m_exportButton->setText(tr("导出 PDF 报告…"));
+    // The child's words are said again in the new language.
+    if (m_today.isValid())
+        show(m_report, m_today);
 }
 
 void PlayerPage::scaleLabels()

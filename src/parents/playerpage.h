@@ -7,6 +7,7 @@
 class BarChartView;
 class NumberGrid;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 // One child's page: where they stand, what to practise and how it has
@@ -22,10 +23,11 @@ public:
     const ChildReport &report() const { return m_report; }
 
 protected:
-    // The larger labels follow the page's font as it is scaled.
+    // The larger labels follow the page's font as it is scaled; the texts its language.
     void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
     void showGames();
     void scaleLabels();
     // Asks where, then writes the one-page report there.
@@ -42,6 +44,7 @@ private:
     BarChartView *m_weekChart = nullptr;
     BarChartView *m_dayChart = nullptr;
     QTableWidget *m_games = nullptr;
+    QPushButton *m_exportButton = nullptr;
     QLabel *m_exportMessage = nullptr;
     QLabel *m_gamesHeading = nullptr;
     QDate m_today;

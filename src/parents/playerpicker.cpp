@@ -2,6 +2,7 @@
 
 #include "players/playerpicture.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,14 +21,13 @@ PlayerPicker::PlayerPicker(const std::vector<History::Player> &players, std::int
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("playerPicker"));
-    setWindowTitle(tr("谁在玩？"));
     setWindowModality(Qt::WindowModal);
-    auto *const question = new QLabel(tr("谁在玩？"), this);
-    QFont large = question->font();
+    m_question = new QLabel(this);
+    QFont large = m_question->font();
     large.setPointSizeF(large.pointSizeF() * 2);
     large.setBold(true);
-    question->setFont(large);
-    question->setAlignment(Qt::AlignCenter);
+    m_question->setFont(large);
+    m_question->setAlignment(Qt::AlignCenter);
     auto *const grid = new QGridLayout;
     const int side = fontMetrics().height() * PictureScale;
     for (std::size_t i = 0; i < players.size(); ++i) {
@@ -51,8 +51,22 @@ PlayerPicker::PlayerPicker(const std::vector<History::Player> &players, std::int
             button->setFocus();
     }
     auto *const layout = new QVBoxLayout(this);
-    layout->addWidget(question);
+    layout->addWidget(m_question);
     layout->addLayout(grid);
+    retranslate();
+}
+
+void PlayerPicker::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void PlayerPicker::retranslate()
+{
+    setWindowTitle(tr("谁在玩？"));
+    m_question->setText(tr("谁在玩？"));
 }
 
 void PlayerPicker::keyPressEvent(QKeyEvent *event)

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 #include <optional>
 #include <vector>
 
@@ -22,7 +24,11 @@ public:
 protected:
     // Enter plays as the player whose picture has the focus.
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
+    QLabel *m_question = nullptr;
     std::optional<History::Player> m_chosen;
 };

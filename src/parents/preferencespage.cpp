@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSignalBlocker>
 
 PreferencesPage::PreferencesPage(QWidget *parent)
@@ -10,24 +12,24 @@ PreferencesPage::PreferencesPage(QWidget *parent)
 {
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("languageBox"));
-    m_language->addItem(tr("跟随系统"), QString());
+    m_language->addItem(QString(), QString());
     for (const QString &code : Languages::codes())
         m_language->addItem(Languages::nativeName(*Languages::fromCode(code)), code);
-    m_fullScreen = new QCheckBox(tr("开始时全屏"), this);
+    m_fullScreen = new QCheckBox(this);
     m_fullScreen->setObjectName(QStringLiteral("fullScreenBox"));
-    m_countingAloud = new QCheckBox(tr("开始时数出声来"), this);
+    m_countingAloud = new QCheckBox(this);
     m_countingAloud->setObjectName(QStringLiteral("countingAloudBox"));
-    m_parentsVoice = new QCheckBox(tr("用家长录的声音念数"), this);
+    m_parentsVoice = new QCheckBox(this);
     m_parentsVoice->setObjectName(QStringLiteral("parentsVoiceBox"));
 
+    m_languageLabel = new QLabel(this);
+    m_languageLabel->setBuddy(m_language);
     auto *const layout = new QFormLayout(this);
-    layout->addRow(tr("语言："), m_language);
+    layout->addRow(m_languageLabel, m_language);
     layout->addRow(m_fullScreen);
     layout->addRow(m_countingAloud);
     layout->addRow(m_parentsVoice);
-    m_language->setAccessibleName(tr("语言"));
-    for (QCheckBox *box : {m_fullScreen, m_countingAloud, m_parentsVoice})
-        box->setAccessibleName(box->text());
+    retranslate();
 
     const auto tell = [this] { emit changed(preferences()); };
     connect(m_language, &QComboBox::currentIndexChanged, this, tell);
@@ -61,4 +63,24 @@ Preferences PreferencesPage::preferences() const
 void PreferencesPage::setRecordingsAvailable(bool available)
 {
     m_parentsVoice->setEnabled(available);
+}
+
+void PreferencesPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void PreferencesPage::retranslate()
+{
+    // Each language keeps its own name, whatever the game speaks.
+    m_language->setItemText(0, tr("跟随系统"));
+    m_languageLabel->setText(tr("语言："));
+    m_language->setAccessibleName(tr("语言"));
+    m_fullScreen->setText(tr("开始时全屏"));
+    m_countingAloud->setText(tr("开始时数出声来"));
+    m_parentsVoice->setText(tr("用家长录的声音念数"));
+    for (QCheckBox *box : {m_fullScreen, m_countingAloud, m_parentsVoice})
+        box->setAccessibleName(box->text());
 }

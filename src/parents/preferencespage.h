@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 // The settings a parent chooses for every game; each change is handed on at once.
 class PreferencesPage : public QWidget
@@ -23,8 +24,15 @@ public:
 signals:
     void changed(const Preferences &preferences);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
+
     QComboBox *m_language = nullptr;
+    QLabel *m_languageLabel = nullptr;
     QCheckBox *m_fullScreen = nullptr;
     QCheckBox *m_countingAloud = nullptr;
     QCheckBox *m_parentsVoice = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -51,12 +52,12 @@ VoiceRecordingPage::VoiceRecordingPage(QString voiceFolder, SoundPlayer &player,
     , m_player(player)
 {
     setObjectName(QStringLiteral("voiceRecordingPage"));
-    auto *const heading = new QLabel(tr("录制数字"), this);
-    QFont bold = heading->font();
+    m_heading = new QLabel(this);
+    QFont bold = m_heading->font();
     bold.setBold(true);
-    heading->setFont(bold);
-    auto *const hint = new QLabel(tr("选一个数字，按住“录音”说出它，松开就停；也可以点一下“录音”，说完再点“停止”。"), this);
-    hint->setWordWrap(true);
+    m_heading->setFont(bold);
+    m_hint = new QLabel(this);
+    m_hint->setWordWrap(true);
 
     auto *const numberRow = new QHBoxLayout;
     m_numbers = new QButtonGroup(this);
@@ -68,21 +69,19 @@ VoiceRecordingPage::VoiceRecordingPage(QString voiceFolder, SoundPlayer &player,
         numberRow->addWidget(button);
     }
 
-    m_recordButton = makeButton(tr("录音"), QStringLiteral("recordButton"), this);
+    m_recordButton = makeButton(QString(), QStringLiteral("recordButton"), this);
     m_levelMeter = new QProgressBar(this);
     m_levelMeter->setObjectName(QStringLiteral("levelMeter"));
     m_levelMeter->setRange(0, MeterSteps);
     m_levelMeter->setTextVisible(false);
-    m_levelMeter->setAccessibleName(tr("音量"));
     auto *const recordRow = new QHBoxLayout;
     recordRow->addWidget(m_recordButton);
     recordRow->addWidget(m_levelMeter, 1);
 
-    m_playButton = makeButton(tr("播放"), QStringLiteral("playButton"), this);
-    m_keepButton = makeButton(tr("保留"), QStringLiteral("keepButton"), this);
-    m_againButton = makeButton(tr("重录"), QStringLiteral("againButton"), this);
-    m_deleteButton = makeButton(tr("删除"), QStringLiteral("deleteButton"), this);
-    m_deleteButton->setToolTip(tr("删除这个数字的录音，游戏又用原来的声音。"));
+    m_playButton = makeButton(QString(), QStringLiteral("playButton"), this);
+    m_keepButton = makeButton(QString(), QStringLiteral("keepButton"), this);
+    m_againButton = makeButton(QString(), QStringLiteral("againButton"), this);
+    m_deleteButton = makeButton(QString(), QStringLiteral("deleteButton"), this);
     auto *const takeRow = new QHBoxLayout;
     for (QPushButton *button : {m_playButton, m_keepButton, m_againButton, m_deleteButton})
         takeRow->addWidget(button);
@@ -92,8 +91,8 @@ VoiceRecordingPage::VoiceRecordingPage(QString voiceFolder, SoundPlayer &player,
     m_status->setWordWrap(true);
 
     auto *const layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(hint);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_hint);
     layout->addLayout(numberRow);
     layout->addLayout(recordRow);
     layout->addLayout(takeRow);
@@ -126,6 +125,7 @@ VoiceRecordingPage::VoiceRecordingPage(QString voiceFolder, SoundPlayer &player,
         tell({});
         enter(Step::Ready);
     });
+    retranslate();
     enter(Step::Ready);
 }
 
@@ -214,7 +214,7 @@ void VoiceRecordingPage::enter(Step step)
     for (QAbstractButton *button : m_numbers->buttons())
         button->setEnabled(ready || listening);
     m_recordButton->setEnabled(ready || listening || step == Step::Recording);
-    m_recordButton->setText(step == Step::Recording ? tr("停止") : tr("录音"));
+    labelRecordButton();
     m_playButton->setEnabled(ready || listening);
     m_keepButton->setEnabled(listening);
     m_againButton->setEnabled(listening);
@@ -224,4 +224,29 @@ void VoiceRecordingPage::enter(Step step)
 void VoiceRecordingPage::tell(const QString &sentence)
 {
     m_status->setText(sentence);
+}
+
+void VoiceRecordingPage::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+void VoiceRecordingPage::retranslate()
+{
+    m_heading->setText(tr("录制数字"));
+    m_hint->setText(tr("选一个数字，按住“录音”说出它，松开就停；也可以点一下“录音”，说完再点“停止”。"));
+    labelRecordButton();
+    m_levelMeter->setAccessibleName(tr("音量"));
+    m_playButton->setText(tr("播放"));
+    m_keepButton->setText(tr("保留"));
+    m_againButton->setText(tr("重录"));
+    m_deleteButton->setText(tr("删除"));
+    m_deleteButton->setToolTip(tr("删除这个数字的录音，游戏又用原来的声音。"));
+}
+
+void VoiceRecordingPage::labelRecordButton()
+{
+    m_recordButton->setText(m_step == Step::Recording ? tr("停止") : tr("录音"));
 }

@@ -29,6 +29,9 @@ public:
     // The number whose voice the page records, 1 to 10.
     int number() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     enum class Step {
         Ready,     // a number is chosen, nothing is under way
@@ -46,6 +49,8 @@ private:
     void changeFile(std::optional<QByteArray> wave);
     void enter(Step step);
     void tell(const QString &sentence);
+    void retranslate();
+    void labelRecordButton();
 
     const QString m_voiceFolder;
     SoundPlayer &m_player;
@@ -54,6 +59,8 @@ private:
     QElapsedTimer m_held;
 
     VoiceRecorder *m_recorder = nullptr;
+    QLabel *m_heading = nullptr;
+    QLabel *m_hint = nullptr;
     QButtonGroup *m_numbers = nullptr;
     QPushButton *m_recordButton = nullptr;
     QProgressBar *m_levelMeter = nullptr;

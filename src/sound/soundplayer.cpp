@@ -66,6 +66,17 @@ void SoundPlayer::playWave(QByteArray wave)
     });
 }
 
+void SoundPlayer::setLibrary(SoundLibrary library)
+{
+    m_library = std::move(library);
+    for (int number = Sounds::FirstNumber; number <= Sounds::LastNumber; ++number)
+        forgetRecording(number);
+    if (m_waitingFor && Sounds::numberSpoken(*m_waitingFor))
+        m_waitingFor.reset();
+    if (m_output && m_output->format)
+        decodeRecordingsInBackground();
+}
+
 void SoundPlayer::forgetRecording(int number)
 {
     const Sound sound = Sounds::spokenNumber(number);
@@ -110,9 +121,7 @@ const SoundPlayer::Output &SoundPlayer::output()
     if (m_device) {
         m_output->format = m_device->spec();
         m_endOfSound.start(CloseAfterSilenceMs);
-        // The recordings are made ready while the child counts.
-        for (const Sound number : m_library.recordedNumbers())
-            decodeInBackground(number);
+        decodeRecordingsInBackground();
     }
     return *m_output;
 }
@@ -142,6 +151,13 @@ std::optional<DecodedSound> SoundPlayer::loadFirst(const Output &output,
             return decoded;
     }
     return std::nullopt;
+}
+
+// The recordings are made ready while the child counts.
+void SoundPlayer::decodeRecordingsInBackground()
+{
+    for (const Sound number : m_library.recordedNumbers())
+        decodeInBackground(number);
 }
 
 void SoundPlayer::decodeInBackground(Sound sound)

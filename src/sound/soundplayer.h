@@ -39,6 +39,10 @@ public:
     // Plays a whole WAVE image that is none of the game's sounds (a take a
     // parent listens to), as it would play a sound: decoded off this thread.
     void playWave(QByteArray wave);
+    // The numbers are heard from now on as this library has them (another
+    // language, or a voice switched on or off): what was decoded of them is
+    // forgotten, and the new recordings made ready.
+    void setLibrary(SoundLibrary library);
     // Forgets the number's recording as it was decoded: it has just been
     // changed, and is read again the next time the number is heard.
     void forgetRecording(int number);
@@ -66,13 +70,14 @@ private:
     static std::optional<DecodedSound> loadFirst(const Output &output, const std::vector<SoundLibrary::Source> &sources,
                                                  std::stop_token stop = {});
     void decodeInBackground(Sound sound);
+    void decodeRecordingsInBackground();
     void finishDecoding(Sound sound, unsigned ticket, std::optional<DecodedSound> decoded);
     bool ensureDeviceOpen();
     void closeWhenDrained();
 
     std::optional<Output> m_output;
     std::optional<AudioDevice> m_device;
-    const SoundLibrary m_library;
+    SoundLibrary m_library;
     // Decoded at first play; a sound that cannot be decoded stays empty.
     std::map<Sound, std::optional<DecodedSound>> m_sounds;
     // Each decoding under way, by the ticket that its result must still hold.
