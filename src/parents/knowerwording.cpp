@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 KnowerWording::KnowerWording(const KnowerProgress &progress)
-    : m_progress(progress)
+    : m_level(progress.level())
 {
     for (int n = progress.level() + 1; n <= KnowerProgress::LargestNumber && !m_learning; ++n) {
         const NumberStatus status = progress.number(n).status;
@@ -36,11 +36,10 @@ QString KnowerWording::summary() const
     case Stage::SmallNumbers:
         break;
     }
-    const int level = m_progress.level();
     if (!m_learning)
-        return level == 1 ? tr("确实认识 1。") : tr("确实认识 1 到 %1。").arg(level);
-    return level == 1 ? tr("确实认识 1，正在学 %1。").arg(*m_learning)
-                      : tr("确实认识 1 到 %1，正在学 %2。").arg(level).arg(*m_learning);
+        return m_level == 1 ? tr("确实认识 1。") : tr("确实认识 1 到 %1。").arg(m_level);
+    return m_level == 1 ? tr("确实认识 1，正在学 %1。").arg(*m_learning)
+                        : tr("确实认识 1 到 %1，正在学 %2。").arg(m_level).arg(*m_learning);
 }
 
 QString KnowerWording::meaning() const
@@ -67,7 +66,7 @@ QString KnowerWording::practice() const
         return tr("在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。");
     case Stage::SmallNumbers:
         return tr("摆碗筷时请孩子拿 %1 个给你，一起边点边数，最后说：“一共 %1 个！”")
-            .arg(m_learning.value_or(m_progress.level() + 1));
+            .arg(m_learning.value_or(m_level + 1));
     case Stage::Counting:
         return tr("一起数更多的东西，数到 20；也可以玩“再多一个是几个？”");
     }

@@ -32,7 +32,7 @@ private:
         Counting,     // understands counting itself
     };
 
-    const KnowerProgress &m_progress;
+    int m_level = 0;
     Stage m_stage = Stage::NotEnoughPlay;
     // The judged number that stops the level, if any.
     std::optional<int> m_learning;
