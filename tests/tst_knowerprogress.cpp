@@ -63,7 +63,6 @@ private slots:
         const KnowerProgress progress = progressOf(played);
         QCOMPARE(progress.level(), level);
         QCOMPARE(progress.levelText(), levelText);
-        QCOMPARE(progress.isCardinalPrincipleKnower(), levelText == u"CP"_s);
     }
 
     // "status right/asked, commonest wrong answer" for one number.

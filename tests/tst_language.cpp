@@ -15,24 +15,11 @@ class tst_Language : public QObject
     Q_OBJECT
 
 private slots:
-    void forLocale_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<Language>("language");
-        QTest::newRow("Taiwan") << u"zh_TW"_s << Language::TraditionalMandarin;
-        QTest::newRow("Hong Kong") << u"zh_HK"_s << Language::Cantonese;
-        QTest::newRow("Singapore") << u"zh_SG"_s << Language::SimplifiedMandarin;
-        QTest::newRow("Macao") << u"zh_MO"_s << Language::Cantonese;
-        QTest::newRow("Cantonese") << u"yue_HK"_s << Language::Cantonese;
-        QTest::newRow("British") << u"en_GB"_s << Language::English;
-        QTest::newRow("C") << u"C"_s << Language::SimplifiedMandarin;
-    }
-
+    // Locales the program itself is not started in elsewhere: Macao, and Cantonese named as a language.
     void forLocale()
     {
-        QFETCH(QString, locale);
-        QFETCH(Language, language);
-        QCOMPARE(Languages::forLocale(QLocale(locale)), language);
+        QCOMPARE(Languages::forLocale(QLocale(u"zh_MO"_s)), Language::Cantonese);
+        QCOMPARE(Languages::forLocale(QLocale(u"yue_HK"_s)), Language::Cantonese);
     }
 
     void translations_data()
@@ -72,7 +59,6 @@ private slots:
     {
         QFETCH(Language, language);
         const Translation translation(language);
-        QCOMPARE(translation.isInstalled(), language != Language::SimplifiedMandarin); // embedded and loaded
         RecordingSound sound;
         RecordingJudgements judgements;
         QTemporaryDir folder;
