@@ -50,8 +50,8 @@ private slots:
             for (Sound id = Sound::Number1; id <= last; id = Sound(int(id) + 1)) {
                 const QByteArray wav = SoundLibrary::read({folder + Sounds::fileName(id)}).value_or(QByteArray());
                 const auto at = [&](qsizetype offset) { return qFromLittleEndian<quint32>(wav.data() + offset); };
-                const SDL_AudioSpec target{int(at(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr};
-                const auto sound = DecodedSound::decode(sdl, wav, target);
+                // At its own rate, so that nothing is resampled.
+                const auto sound = DecodedSound::decode(sdl, wav, {int(at(24)), AUDIO_S16SYS, 1, 0, 0, 0, 0, nullptr, nullptr});
                 const quint32 frames = at(wav.contains("fact") ? wav.indexOf("fact") + 8 : wav.indexOf("data") + 4);
                 QVERIFY2(sound && sound->bytes.size() == 2 * frames, qPrintable(folder + Sounds::fileName(id)));
                 // PCM, mono, 22 050 Hz, as many bytes a second, a byte a frame, 8 bits.
