@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -53,14 +52,6 @@ std::vector<std::int16_t> normalisePeak(std::span<const std::int16_t> samples)
     for (std::int16_t &sample : scaled)
         sample = std::int16_t(std::lround(sample * gain));
     return scaled;
-}
-
-double peakDbfs(std::span<const std::int16_t> samples)
-{
-    const int peak = peakOf(samples);
-    if (peak == 0)
-        return -std::numeric_limits<double>::infinity();
-    return 20.0 * std::log10(peak / FullScale);
 }
 
 QByteArray waveFile(std::span<const std::int16_t> samples)

@@ -28,9 +28,6 @@ std::vector<std::int16_t> trimSilence(std::span<const std::int16_t> samples);
 // The samples scaled so that the loudest lies at PeakDbfs; silence stays silence.
 std::vector<std::int16_t> normalisePeak(std::span<const std::int16_t> samples);
 
-// The peak of the samples in dBFS (full scale is 32768); -infinity for silence.
-double peakDbfs(std::span<const std::int16_t> samples);
-
 // A whole RIFF WAVE file: 16-bit PCM, mono, at SampleRate.
 QByteArray waveFile(std::span<const std::int16_t> samples);
 
