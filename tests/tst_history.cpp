@@ -2,6 +2,7 @@
 #include "history/historycommands.h"
 #include "history/historycsv.h"
 #include "history/historystore.h"
+#include "testfiles.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -50,19 +51,6 @@ void playGames(const QTemporaryDir &folder, const QString &player, int games)
     writer.open();
     for (int game = 0; game < games; ++game)
         QVERIFY(writer.write(sampleGame(Noon.addSecs(game * 60))));
-}
-
-// Nothing from a pipe, which would block.
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Straight SQL on the file, as a researcher with sqlite3 would.

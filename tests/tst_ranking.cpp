@@ -1,13 +1,9 @@
 #include "appinfo.h"
 #include "leaderboard/rankingstore.h"
 #include "rankingfile.h"
+#include "testfiles.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <random>
@@ -33,20 +29,6 @@ static RankingTable tableOf(std::vector<std::int32_t> scores)
 }
 
 static const RankingTable Full = tableOf({100, 90, 80, 70, 60, 50, 40, 30, 20, 10});
-
-static QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Left over, it is ten seconds old: not in the middle of being made.
-static bool writeFile(const QString &path, const QByteArray &bytes, bool leftOver = false)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-        && (!leftOver || file.setFileTime(QDateTime::currentDateTime().addSecs(-10), QFileDevice::FileModificationTime));
-}
 
 // Saves one point more than the best score in the file.
 static bool saveOnTop(const QString &path)
@@ -132,43 +114,38 @@ private slots:
 
     void saveOrNothing_data()
     {
-        QTest::addColumn<QStringList>("obstacles"); // what stands beside the ranking file, name=kind
+        QTest::addColumn<QString>("obstacles"); // what stands beside the ranking file, name=kind, split by spaces
         QTest::addColumn<Result>("expected");
-        QTest::addColumn<QStringList>("gone"); // the obstacles that the save removes
-        const QStringList lock{"kobu1.tmp.lock"}, stray{"kobu1.tmp.AbCdEf"};
-        QTest::newRow("lock left by a dead game") << QStringList{"kobu1.tmp.lock=dead"} << Result::Saved << lock;
-        QTest::newRow("and an empty removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=empty"}
-                                                   << Result::Saved << lock + QStringList{"kobu1.tmp.lock.rmlock"};
-        QTest::newRow("an empty lock") << QStringList{"kobu1.tmp.lock=empty"} << Result::Saved << lock;
-        QTest::newRow("lock held by a live game") << QStringList{"kobu1.tmp.lock=held"} << Result::Busy << QStringList();
-        QTest::newRow("a pipe for the lock") << QStringList{"kobu1.tmp.lock=pipe"} << Result::LockNotAFile << QStringList();
-        QTest::newRow("a folder for the lock") << QStringList{"kobu1.tmp.lock=folder"} << Result::LockNotAFile << QStringList();
-        QTest::newRow("a pipe for the removal lock") << QStringList{"kobu1.tmp.lock=dead", "kobu1.tmp.lock.rmlock=pipe"}
-                                                     << Result::LockNotAFile << QStringList();
-        QTest::newRow("a folder for the file") << QStringList{"kobu1.tmp=folder"} << Result::Unreadable << QStringList();
-        QTest::newRow("full disk") << QStringList{"full"} << Result::WriteFailed << QStringList();
-        QTest::newRow("folder unwritable") << QStringList{"unwritable"} << Result::FolderReadOnly << QStringList();
+        QTest::addColumn<QString>("gone"); // the obstacles that the save removes
+        QTest::newRow("lock left by a dead game") << "kobu1.tmp.lock=dead" << Result::Saved << "kobu1.tmp.lock";
+        QTest::newRow("and an empty removal lock") << "kobu1.tmp.lock=dead kobu1.tmp.lock.rmlock=empty" << Result::Saved
+                                                   << "kobu1.tmp.lock kobu1.tmp.lock.rmlock";
+        QTest::newRow("an empty lock") << "kobu1.tmp.lock=empty" << Result::Saved << "kobu1.tmp.lock";
+        QTest::newRow("lock held by a live game") << "kobu1.tmp.lock=held" << Result::Busy << "";
+        QTest::newRow("a folder for the lock") << "kobu1.tmp.lock=folder" << Result::LockNotAFile << "";
+        QTest::newRow("a pipe for the removal lock") << "kobu1.tmp.lock=dead kobu1.tmp.lock.rmlock=pipe" << Result::LockNotAFile << "";
+        QTest::newRow("full disk") << "full" << Result::WriteFailed << "";
+        QTest::newRow("folder unwritable") << "unwritable" << Result::FolderReadOnly << "";
         // What a game killed between link and rename leaves goes with the next save, and nothing else does.
-        QTest::newRow("unfinished save") << QStringList{"kobu1.tmp.AbCdEf=empty"} << Result::Saved << stray;
-        QTest::newRow("while another game saves") << QStringList{"kobu1.tmp.lock=held", "kobu1.tmp.AbCdEf=empty"}
-                                                  << Result::Busy << QStringList();
-        QTest::newRow("digits too") << QStringList{"kobu1.tmp.a1B2c3=empty"} << Result::Saved << QStringList{"kobu1.tmp.a1B2c3"};
+        QTest::newRow("unfinished save") << "kobu1.tmp.AbCdEf=empty" << Result::Saved << "kobu1.tmp.AbCdEf";
+        QTest::newRow("while another game saves") << "kobu1.tmp.lock=held kobu1.tmp.AbCdEf=empty" << Result::Busy << "";
+        QTest::newRow("digits too") << "kobu1.tmp.a1B2c3=empty" << Result::Saved << "kobu1.tmp.a1B2c3";
         for (const QString &name : {u"kobu2.tmp.AbCdEf"_s, u"kobu1.tmp.AbCdE"_s, u"kobu1.tmp.AbCdEfG"_s, u"kobu1.tmp.ab-def"_s, u"xkobu1.tmp.AbCdEf"_s})
-            QTest::newRow(qPrintable(name)) << QStringList{name + "=empty"} << Result::Saved << QStringList();
-        QTest::newRow("a folder") << QStringList{"kobu1.tmp.Folder=folder"} << Result::Saved << QStringList();
+            QTest::newRow(qPrintable(name)) << name + "=empty" << Result::Saved << "";
+        QTest::newRow("a folder") << "kobu1.tmp.Folder=folder" << Result::Saved << "";
     }
 
     // Nothing hangs and nothing is lost, and the failure says why: only what a dead game left lets the save
     // through. Nothing that is not a file is ever removed.
     void saveOrNothing()
     {
-        QFETCH(QStringList, obstacles);
+        QFETCH(QString, obstacles);
         QFETCH(Result, expected);
-        QFETCH(QStringList, gone);
-        const QString path = obstacles.contains("unwritable") ? QStringLiteral("/proc/kobu/kobu1.tmp") : m_path; // even for root
+        QFETCH(QString, gone);
+        const QString path = obstacles == u"unwritable" ? QStringLiteral("/proc/kobu/kobu1.tmp") : m_path; // even for root
         const RankingStore store(path, std::chrono::milliseconds(300));
         std::optional<QLockFile> liveGame;
-        for (const QString &obstacle : obstacles) {
+        for (const QString &obstacle : obstacles.split(u' ')) {
             const QString place = m_folder->filePath(obstacle.section('=', 0, 0)), kind = obstacle.section('=', 1);
             if (kind == "held")
                 QVERIFY(liveGame.emplace(place).tryLock(0));
@@ -181,7 +158,7 @@ private slots:
         const QByteArray before = contents(path);
         rlimit limit{};
         getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit full{obstacles.contains("full") ? 512 : limit.rlim_cur, limit.rlim_max}; // room for the lock, not the table
+        const rlimit full{obstacles == u"full" ? 512 : limit.rlim_cur, limit.rlim_max}; // room for the lock, not the table
         std::signal(SIGXFSZ, SIG_IGN); // a short write instead
         setrlimit(RLIMIT_FSIZE, &full);
         const QString name(600, u'n');
@@ -193,9 +170,9 @@ private slots:
         QCOMPARE(result, expected);
         QVERIFY(expected != Result::Busy || waited >= 300); // the whole wait, then no longer
         QCOMPARE(contents(path), result == Result::Saved ? Ranking::render(Ranking::inserted(Full, 1, name, 95)) : before);
-        for (const QString &obstacle : obstacles.filter(u"="_s)) {
+        for (const QString &obstacle : obstacles.split(u' ').filter(u"="_s)) {
             const QString place = obstacle.section('=', 0, 0);
-            QVERIFY2(QFileInfo::exists(m_folder->filePath(place)) != gone.contains(place), qPrintable(place));
+            QVERIFY2(QFileInfo::exists(m_folder->filePath(place)) != gone.split(u' ').contains(place), qPrintable(place));
         }
     }
 
