@@ -155,7 +155,6 @@ private slots:
         for (const std::optional<double> &value : values)
             bars.append({QString(), value});
         const BarChart chart(u"图"_s, scale, bars);
-        QCOMPARE(chart.top(), top);
         for (const QSize size : {QSize(400, 200), QSize(3840, 2160)}) {
             const QImage image = painted(size, [&chart](QPainter &painter, const QRectF &area) { chart.paint(painter, area); });
             const QRectF plot = chart.plotRect(QRectF(image.rect()));
@@ -164,9 +163,9 @@ private slots:
                 int y = int(plot.bottom()) - 1;
                 while (y > plot.top() && QColor(image.pixel(x, y)) == QColor(49, 110, 190))
                     --y;
-                const double painted = (plot.bottom() - 1 - y) / plot.height();
-                QVERIFY2(std::abs(painted - values[i].value_or(0) / top) < 3 / plot.height() + 0.01,
-                         qPrintable(u"bar %1 at %2: %3"_s.arg(i).arg(size.width()).arg(painted)));
+                const double height = (plot.bottom() - 1 - y) / plot.height();
+                QVERIFY2(std::abs(height - values[i].value_or(0) / top) < 3 / plot.height() + 0.01,
+                         qPrintable(u"bar %1 at %2: %3"_s.arg(i).arg(size.width()).arg(height)));
             }
         }
     }
