@@ -4,11 +4,9 @@
 #include "parents/doordialog.h"
 #include "parents/parentscorner.h"
 #include "parents/voicerecordingpage.h"
+#include "widgets/secondarywindow.h"
 
 #include <QApplication>
-#include <QScreen>
-
-#include <algorithm>
 
 ParentsEntrance::ParentsEntrance(GameWindow &game, HistoryStore &history, Preferences preferences, std::uint32_t seed)
     : QObject(&game)
@@ -38,20 +36,8 @@ void ParentsEntrance::askAtTheDoor()
     m_doorDialog->setFont(font);
     m_doorDialog->adjustSize();
     m_doorDialog->open();
-    placeOverGame(*m_doorDialog);
-}
-
-// Over the game, but wholly on its screen.
-void ParentsEntrance::placeOverGame(QWidget &dialog) const
-{
-    QRect place = dialog.frameGeometry();
-    place.moveCenter(m_game.geometry().center());
-    if (const QScreen *screen = m_game.screen()) {
-        const QRect available = screen->availableGeometry();
-        place.moveLeft(std::clamp(place.left(), available.left(), std::max(available.left(), available.right() - place.width())));
-        place.moveTop(std::clamp(place.top(), available.top(), std::max(available.top(), available.bottom() - place.height())));
-    }
-    dialog.move(place.topLeft());
+    // Centred title bar and all, which it has once open.
+    m_doorDialog->move(centredOver(m_game, m_doorDialog->frameGeometry()).topLeft());
 }
 
 void ParentsEntrance::openCorner()
@@ -67,5 +53,5 @@ void ParentsEntrance::openCorner()
     }
     m_corner->setFactor(m_game.factor());
     m_corner->open();
-    placeOverGame(*m_corner);
+    m_corner->move(centredOver(m_game, m_corner->frameGeometry()).topLeft());
 }

@@ -32,7 +32,6 @@ signals:
 private:
     void askAtTheDoor();
     void openCorner();
-    void placeOverGame(QWidget &dialog) const;
 
     GameWindow &m_game;
     HistoryStore &m_history;

@@ -3,6 +3,20 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QRect>
+#include <QScreen>
+
+#include <algorithm>
+
+QRect centredOver(const QWidget &gameWindow, QRect place)
+{
+    place.moveCenter(gameWindow.geometry().center());
+    if (const QScreen *screen = gameWindow.screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveLeft(std::clamp(place.left(), room.left(), std::max(room.left(), room.right() - place.width())));
+        place.moveTop(std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
+    }
+    return place;
+}
 
 SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName, const QString &caption,
                                  QSize clientSize)
@@ -40,9 +54,7 @@ void SecondaryWindow::setVisible(bool visible)
         load();
         // The inside centred on the game's inside, in a window or on the
         // whole screen; the window manager adds its frame around it.
-        QRect centred(QPoint(), size());
-        centred.moveCenter(parentWidget()->geometry().center());
-        setGeometry(centred);
+        setGeometry(centredOver(*parentWidget(), QRect(QPoint(), size())));
     }
     QDialog::setVisible(visible);
 }

@@ -6,6 +6,10 @@
 
 #include "widgets/designscale.h"
 
+// Where a window of place's size goes over the game window: centred on it,
+// yet wholly on the game's screen.
+QRect centredOver(const QWidget &gameWindow, QRect place);
+
 // A fixed-size white dialog over the game window: window-modal, so the game
 // takes no input while it is open and gets it back when it closes, and
 // transient for the game window, so it can never hide behind it. Each
