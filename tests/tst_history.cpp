@@ -318,6 +318,7 @@ private slots:
 
     // The recorder hands a game to the store's own thread, begun before the file is open and timed from each
     // number's appearance across a miss; it is read back in order, and leaving writes what was handed over.
+    // A question asked before the file is open is answered from it; one asked of a store never opened, never.
     void recordedThroughTheStore()
     {
         QTemporaryDir folder;
@@ -327,7 +328,9 @@ private slots:
             QSignalSpy changed(&store, &HistoryStore::historyChanged);
             GameRecorder recorder(store, QStringLiteral("zh_HK"));
             recorder.gameStarted(1, false);
+            const QFuture<std::optional<Player>> askedBefore = store.currentPlayer();
             store.open([&folder] { return optionsFor(folder, QStringLiteral("小明")); });
+            QCOMPARE(askedBefore.result().value_or(Player{}).name, "小明");
             recorder.questionAsked();
             QTest::qSleep(300);
             recorder.judged(Judgement{1, 1, 3, 2, false, 0, 1});
@@ -354,6 +357,12 @@ private slots:
         HistoryWriter writer(optionsFor(folder));
         writer.open();
         QCOMPARE(writer.currentPlayer()->name, "小红");
+        QFuture<std::vector<Player>> neverAnswered;
+        {
+            HistoryStore unopened;
+            neverAnswered = unopened.players();
+        }
+        QVERIFY(neverAnswered.isCanceled());
     }
 
     // Killed at random moments, a game leaves a whole file with every judgement handed over 100 ms before.

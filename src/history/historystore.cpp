@@ -4,6 +4,8 @@
 
 #include <QPromise>
 
+#include <utility>
+
 using namespace History;
 
 HistoryStore::HistoryStore(QObject *parent)
@@ -17,42 +19,52 @@ HistoryStore::HistoryStore(QObject *parent)
 
 HistoryStore::~HistoryStore()
 {
+    // Never opened, nothing was written and nothing is: what was asked is cancelled.
+    m_waiting.clear();
     // Tasks run in the order posted: this one comes after every write.
-    post([this](HistoryWriter &writer) {
-        writeQueued(writer);
+    runOnThread([this] {
+        if (m_writer)
+            writeQueued(*m_writer);
         m_writer.reset();
         QThread::currentThread()->quit();
     });
     m_thread.wait();
 }
 
+void HistoryStore::runOnThread(std::function<void()> work)
+{
+    QMetaObject::invokeMethod(m_threadContext.get(), std::move(work), Qt::QueuedConnection);
+}
+
 void HistoryStore::post(Task task)
 {
-    QMetaObject::invokeMethod(
-        m_threadContext.get(),
-        [this, task = std::move(task)] {
-            // Before open(), a writer on no file answers every question empty.
-            if (!m_writer)
-                m_writer = std::make_unique<HistoryWriter>(HistoryWriter::Options{});
-            task(*m_writer);
-        },
-        Qt::QueuedConnection);
+    // Before open() there is no file to ask: the question waits for it.
+    if (!m_opened) {
+        m_waiting.push_back(std::move(task));
+        return;
+    }
+    runOnThread([this, task = std::move(task)] { task(*m_writer); });
 }
 
 void HistoryStore::open(std::function<HistoryWriter::Options()> options)
 {
-    post([this, options = std::move(options)](HistoryWriter &) {
+    runOnThread([this, options = std::move(options)] {
         m_writer = std::make_unique<HistoryWriter>(options());
         m_writer->open();
         tellHealth(*m_writer);
         QMetaObject::invokeMethod(this, &HistoryStore::playersChanged, Qt::QueuedConnection);
     });
-    const std::lock_guard lock(m_queueMutex);
-    m_opened = true;
-    if (!m_queued.empty() && !m_writePosted) {
-        m_writePosted = true;
-        post([this](HistoryWriter &writer) { writeQueued(writer); });
+    {
+        const std::lock_guard lock(m_queueMutex);
+        m_opened = true;
+        if (!m_queued.empty() && !m_writePosted) {
+            m_writePosted = true;
+            post([this](HistoryWriter &writer) { writeQueued(writer); });
+        }
     }
+    // Asked before: answered after what was recorded before.
+    for (Task &task : std::exchange(m_waiting, {}))
+        post(std::move(task));
 }
 
 void HistoryStore::queue(HistoryWriter::Recording recording)

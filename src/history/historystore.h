@@ -29,7 +29,7 @@ public:
     ~HistoryStore() override;
 
     // Opens the file on the writer thread and returns at once; what was
-    // recorded before is written once it is open. The options are worked
+    // recorded or asked before is written or answered once it is open. The options are worked
     // out there too, since finding the folder looks at the disk.
     void open(std::function<HistoryWriter::Options()> options);
 
@@ -38,7 +38,8 @@ public:
     void recordJudgement(const History::Judgement &judgement);
     void endGame(int score, const QDateTime &ended);
 
-    // Reads, answered in the order asked, after everything recorded before.
+    // Reads, answered in the order asked, after everything recorded before;
+    // never before open(), and cancelled when the store goes unopened.
     QFuture<History::Health> health();
     QFuture<std::vector<History::Player>> players();
     QFuture<std::optional<History::Player>> currentPlayer();
@@ -65,6 +66,8 @@ signals:
 
 private:
     using Task = std::function<void(HistoryWriter &)>;
+    void runOnThread(std::function<void()> work);
+    // Runs a task on the writer thread once the file is open.
     void post(Task task);
     template<typename T>
     QFuture<T> ask(std::function<T(HistoryWriter &)> question);
@@ -79,9 +82,10 @@ private:
     // Made here, used and destroyed on the writer thread only.
     std::unique_ptr<HistoryWriter> m_writer;
     History::Health m_lastHealth; // writer thread
+    std::vector<Task> m_waiting;  // asked before open()
 
     std::mutex m_queueMutex;
     std::vector<HistoryWriter::Recording> m_queued;
     bool m_writePosted = false;
-    bool m_opened = false;
+    bool m_opened = false; // set and read on the owner's thread only
 };
