@@ -1,3 +1,5 @@
+#include "grades/gradeselection.h"
+#include "grades/stepbystep.h"
 #include "history/gamerecorder.h"
 #include "history/historycommands.h"
 #include "history/historycsv.h"
@@ -488,6 +490,46 @@ private slots:
         QVERIFY(writeFile(folder.filePath("bad.csv"), file));
         QCOMPARE(HistoryCommands::importCsv(folder.path() + u'/', folder.filePath("bad.csv")), HistoryCommands::Refused);
         QVERIFY(!QFileInfo::exists(folder.filePath("history.sqlite")));
+    }
+
+    void gradeSelection_data()
+    {
+        QTest::addColumn<int>("playersGrade");
+        QTest::addColumn<int>("asked"); // on the command line; 0 for none
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<int>("step"); // 0: not step by step
+        QTest::newRow("the player's") << 2 << 0 << 2 << 0;
+        QTest::newRow("asked over the player's") << 4 << 3 << 3 << 0;
+        QTest::newRow("the player's 4, from the history") << 4 << 0 << 4 << 3;
+        QTest::newRow("asked 4, from the history") << 1 << 4 << 4 << 3;
+    }
+
+    // Each new game plays the grade asked for, else the player's; the step-by-step one starts where the
+    // player's history says: here, 1 to 3 known and 4 always missed.
+    void gradeSelection()
+    {
+        QFETCH(int, playersGrade);
+        QFETCH(int, asked);
+        QFETCH(int, grade);
+        QFETCH(int, step);
+        QTemporaryDir folder;
+        HistoryStore store;
+        const GradeSelection selection(store, asked ? std::optional(asked) : std::nullopt);
+        store.open([&folder] { return optionsFor(folder, QStringLiteral("小明")); });
+        store.beginGame(Noon, Mandarin);
+        int question = 0;
+        for (int number = 1; number <= 4; ++number) {
+            for (int request = 0; request < 6; ++request)
+                store.recordJudgement(Judgement{++question, 1, number, number < 4 ? number : 0, number < 4, 1, 0});
+        }
+        store.endGame(0, Noon.addSecs(60));
+        QCOMPARE(store.setGrade(store.currentPlayer().result()->id, playersGrade).result(), EditResult::Done);
+        const auto chosen = [&selection] {
+            const std::unique_ptr<Grade> next = selection.forNewGame();
+            const auto *const stepByStep = dynamic_cast<const StepByStep *>(next.get());
+            return std::pair(int(next->number()), stepByStep ? stepByStep->step() : 0);
+        };
+        QTRY_COMPARE(chosen(), std::pair(grade, step));
     }
 };
 

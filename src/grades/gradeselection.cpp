@@ -11,8 +11,7 @@ GradeSelection::GradeSelection(HistoryStore &history, std::optional<int> asked)
 {
     connect(&history, &HistoryStore::playersChanged, this, &GradeSelection::refresh);
     connect(&history, &HistoryStore::historyChanged, this, &GradeSelection::refresh);
-    // The history says its players changed once it is open.
-    refresh();
+    // Nothing to ask before the history says its players changed, once it is open.
 }
 
 std::unique_ptr<Grade> GradeSelection::forNewGame() const
@@ -32,7 +31,8 @@ void GradeSelection::refresh()
     m_refreshing = true;
     m_history.currentPlayer().then(this, [this](const std::optional<History::Player> &player) {
         m_playersGrade = player && Grade::exists(player->grade) ? player->grade : Grade::First;
-        if (!player) {
+        // Only the last grade weighs the child's history, a long one at that.
+        if (!player || m_asked.value_or(m_playersGrade) != Grade::Last) {
             m_stepByStep = std::make_shared<StepByStep>(std::vector<History::FirstTry>{});
             refreshed();
             return;
