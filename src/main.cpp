@@ -16,13 +16,13 @@
 #include "progress/knowerlevelsfile.h"
 #include "screens.h"
 #include "widgets/chinesefont.h"
+#include "widgets/firstframe.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <cstdio>
 #include <random>
@@ -114,15 +114,14 @@ int main(int argc, char *argv[])
         game.show();
     if (commandLine.parentsCorner)
         game.openParentsCorner();
-    // The leaderboard and help show the application's icon; it can wait
-    // until the game is on screen.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(gameIcon({32, 256})); });
-    // So can the history: the game never waits for it.
-    QTimer::singleShot(0, &history, [&history, player = commandLine.player, programFolder, voiceFolders] {
+    // The leaderboard and help show the application's icon, and the game
+    // never waits for the history: both come once the game is on screen.
+    afterFirstFrame(game, [&history, player = commandLine.player, programFolder, voiceFolders] {
         history.open([player, programFolder, voiceFolders] {
             return HistoryWriter::Options{gameDataFolder(programFolder), player, {},
                                           PreferencesInEffect::recordedVoice(voiceFolders)};
         });
+        QApplication::setWindowIcon(gameIcon({32, 256}));
     });
     return QApplication::exec();
 }

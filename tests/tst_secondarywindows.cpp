@@ -1,5 +1,6 @@
 #include "leaderboard/leaderboardwindow.h"
 #include "rulesrecorder.h"
+#include "widgets/firstframe.h"
 
 #include <QLockFile>
 #include <QTest>
@@ -77,6 +78,23 @@ private slots:
         QCOMPARE((tryAgain ? label(u"heading"_s) : notice)->text(), stays ? s.told : notice->text());
         QVERIFY(!tryAgain || nameBox->text() == u"小明"_s);
         QCOMPARE(sound.ids(), QList<Sound>{Sound::Leaderboard});
+    }
+
+    // What waits for the game to be on screen runs once, when the window is first drawn.
+    void workAfterFirstFrame()
+    {
+        QWidget window;
+        QList<bool> runs; // whether the window was on screen at each
+        afterFirstFrame(window, [&] { runs << window.windowHandle()->isExposed(); });
+        QCoreApplication::processEvents();
+        QVERIFY(runs.isEmpty());
+        window.show();
+        QTRY_COMPARE(runs, QList({true}));
+        window.hide();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, QList({true}));
     }
 };
 
