@@ -1,11 +1,14 @@
 #include "datafolder.h"
 
 #include "appinfo.h"
+#include "history/historydatabase.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,10 +19,15 @@ bool canCreateFilesIn(const QString &folder)
     return probe.open();
 }
 
-// The ranking files of every grade, and the history.
+// The ranking files of every grade, and the history. Compared by hand: a
+// name filter would build a regular expression at every start.
 bool holdsGameFiles(const QString &folder)
 {
-    return !QDir(folder).entryList({QStringLiteral("kobu*.tmp"), QStringLiteral("history.sqlite")}, QDir::Files).isEmpty();
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    return std::any_of(names.begin(), names.end(), [](const QString &name) {
+        return (name.startsWith(u"kobu", Qt::CaseInsensitive) && name.endsWith(u".tmp", Qt::CaseInsensitive))
+            || name.compare(QLatin1String(HistoryDatabase::FileName), Qt::CaseInsensitive) == 0;
+    });
 }
 
 // An installed program's folder belongs to the system and to every player

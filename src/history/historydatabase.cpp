@@ -172,10 +172,11 @@ Health HistoryDatabase::open()
     // What cannot be written may still be read.
     if (!m_health.canWrite && QFileInfo(m_path).isFile())
         connectFile(m_path, true);
-    const QStringList setAsideNames = QDir(m_folder).entryList(
-        {QLatin1String(FileName) + QLatin1String(".damaged-*")}, QDir::Files, QDir::Name);
-    for (const QString &name : setAsideNames) {
-        if (!name.endsWith(QLatin1String("-wal")) && !name.endsWith(QLatin1String("-shm")))
+    // Compared by hand: a name filter would build a regular expression at every start.
+    const QString setAside = QLatin1String(FileName) + QLatin1String(".damaged-");
+    for (const QString &name : QDir(m_folder).entryList(QDir::Files, QDir::Name)) {
+        if (name.startsWith(setAside, Qt::CaseInsensitive) && !name.endsWith(QLatin1String("-wal"))
+            && !name.endsWith(QLatin1String("-shm")))
             m_health.damagedSetAside << name;
     }
     return m_health;
