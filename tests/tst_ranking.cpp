@@ -122,8 +122,10 @@ private slots:
                                                    << "kobu1.tmp.lock kobu1.tmp.lock.rmlock";
         QTest::newRow("an empty lock") << "kobu1.tmp.lock=empty" << Result::Saved << "kobu1.tmp.lock";
         QTest::newRow("lock held by a live game") << "kobu1.tmp.lock=held" << Result::Busy << "";
+        QTest::newRow("a pipe for the lock") << "kobu1.tmp.lock=pipe" << Result::LockNotAFile << "";
         QTest::newRow("a folder for the lock") << "kobu1.tmp.lock=folder" << Result::LockNotAFile << "";
         QTest::newRow("a pipe for the removal lock") << "kobu1.tmp.lock=dead kobu1.tmp.lock.rmlock=pipe" << Result::LockNotAFile << "";
+        QTest::newRow("a folder for the file") << "kobu1.tmp=folder" << Result::Unreadable << "";
         QTest::newRow("full disk") << "full" << Result::WriteFailed << "";
         QTest::newRow("folder unwritable") << "unwritable" << Result::FolderReadOnly << "";
         // What a game killed between link and rename leaves goes with the next save, and nothing else does.
