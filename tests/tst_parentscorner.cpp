@@ -11,6 +11,7 @@
 #include "parents/reportpdf.h"
 #include "parents/whoplays.h"
 #include "rulesrecorder.h"
+#include "testfiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -45,11 +46,8 @@ struct CornerOverHistory
 
     bool showAfterAGame(const QByteArray &historyBefore = {})
     {
-        if (!historyBefore.isEmpty()) {
-            QFile before(folder.filePath(u"history.sqlite"_s));
-            if (!before.open(QIODevice::WriteOnly) || before.write(historyBefore) != historyBefore.size())
-                return false;
-        }
+        if (!historyBefore.isEmpty() && !writeFile(folder.filePath(u"history.sqlite"_s), historyBefore))
+            return false;
         store.open(optionsFor(folder, u"小明"_s));
         const QDateTime started = QDateTime(QDate::currentDate(), QTime(12, 0)).toUTC();
         store.beginGame(started, {1, u"zh_CN"_s, History::Voice::BuiltIn, true});
@@ -276,9 +274,7 @@ private slots:
         const QString written = history.folder.filePath(u"out.csv"_s);
         emit family->exportWanted(written);
         QTRY_COMPARE(message->text(), u"记录已经导出。"_s);
-        QFile file(written);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count('\n'), 1 + 15);
+        QCOMPARE(contents(written).count('\n'), 1 + 15);
         emit family->exportWanted(history.folder.filePath(u"missing/out.csv"_s));
         QTRY_VERIFY(message->text().startsWith(u"没能导出记录："_s));
         QSignalSpy refreshed(&history.corner, &ParentsCorner::refreshed);
