@@ -88,8 +88,7 @@ class tst_GameWindow : public QObject
                 return window;
         return m_window.get();
     }
-    QPointF inWindow(QPointF design) const { return stage()->pos() + design * m_window->factor(); }
-    QWidget *stage() const { return m_window->findChild<QWidget *>("stage"); }
+    QPointF inWindow(QPointF design) const { return m_window->findChild<QWidget *>("stage")->pos() + design * m_window->factor(); }
     // How much of a label its red ink covers, drawn over black.
     qreal inkShare(const char *name) const
     {
@@ -106,26 +105,6 @@ class tst_GameWindow : public QObject
 
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
-
-    // Space reaches the game from every control; Esc and F11 change only the window, never the game. Full screen
-    // there and back, twice, brings the window back exactly where it stood: no drift by its frame.
-    void keysWhicheverControlHasTheFocus()
-    {
-        start();
-        m_window->move(300, 200);
-        const QRect inside = m_window->geometry();
-        for (const char *name : {"startButton", "helpButton", "monkeyGroup", "scene", "train", "soundButton"}) {
-            box(name)->setFocus();
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        }
-        const qsizetype sounds = m_sound.ids().size();
-        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_F11, Qt::Key_F11, Qt::Key_F11})
-            QTest::keyClick(QApplication::focusWidget(), key);
-        QTRY_VERIFY(m_window->isFullScreen() && m_window->factor() > 1);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QTRY_COMPARE(m_window->geometry(), inside);
-        QVERIFY(rules().boarded() == 6 && !rules().timerEnabled() && m_sound.ids().size() == sounds);
-    }
 
     // At every factor the scene meets the panel with no seam, the number and the score are as bold as in the
     // window, seated monkeys come from the pictures for the screen's scale, and presses are mapped back to the
@@ -154,7 +133,8 @@ private slots:
             for (int x = sceneRight; x <= panelLeft; ++x)
                 QCOMPARE(shown.pixelColor(x, y), QColor(0, 0, 128));
 
-        const auto seated = [this, pictureScale] { return pictureScale == 1 ? box("train")->surface() : box("train")->detailedSurface(); };
+        PictureBox *train = box("train");
+        const auto seated = [train, pictureScale] { return pictureScale == 1 ? train->surface() : train->detailedSurface(); };
         for (int seats = 1; seats <= GameRules::Seats; ++seats) {
             click("monkeyGroup");
             QCOMPARE(seated(), trainWithMonkeys(seats, pictureScale));
@@ -162,10 +142,8 @@ private slots:
         const auto clickAt = [this](QPointF design, const char *expected, Qt::MouseEventSource source = {}) {
             QCOMPARE(::click(m_window.get(), inWindow(design), source)->objectName(), QLatin1String(expected));
         };
-        timer("departureTimer")->setInterval(1); // the ticks, not their pace, are looked at here
         clickAt(TrainFront - QPointF(0.1, 0), "train");
-        QCOMPARE(seated(), trainWithMonkeys(0, pictureScale));
-        QVERIFY(!timer("departureTimer")->isActive() && rules().livesLeft() == GameRules::Lives);
+        QVERIFY(seated() == trainWithMonkeys(0, pictureScale) && rules().livesLeft() == GameRules::Lives);
         // A tap is a touch plus the mouse events made from it: one monkey.
         const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
         QTest::touchEvent(m_window.get(), screen.get()).press(0, inWindow(MonkeyGroup).toPoint());
@@ -174,27 +152,15 @@ private slots:
         QCOMPARE(rules().boarded(), 1);
         for (int i = rules().askedNumber(); i > 1; --i)
             clickAt(MonkeyGroup, "monkeyGroup");
-        clickAt(TrainFront, "train");
-        QVERIFY(timer("departureTimer")->isActive() && rules().livesLeft() == GameRules::Lives);
-        QTRY_VERIFY(!timer("departureTimer")->isActive()); // and home again
-        QVERIFY(box("train")->designGeometry().left() == GameRules::TrainHome && m_sound.ids().contains(Sound::Departure));
-        QCOMPARE(m_window->findChild<QLabel *>("scoreLabel")->text(), u"10"_s);
-    }
 
-    // Between ticks the train glides, never ahead of the next tick's place nor behind
-    // the last one's, and keeps its width: a rounded pixel more would scale it every frame.
-    void glideStaysBetweenTicks()
-    {
-        start();
-        m_window->setFixedSize(1920, 1080);
+        // Between ticks the train glides, never ahead of the next tick's place nor behind the last one's, and keeps
+        // its width: a rounded pixel more would scale it every frame.
         const auto onScreen = [this](int designLeft) { return qRound(designLeft * m_window->factor()); };
-        click("monkeyGroup", rules().askedNumber());
-        PictureBox *train = box("train");
         const int width = train->width();
         int frames = 0, between = 0;
-        QTest::qWait(200); // the window drawn at its new size
+        const QObject watching;
         const auto pressed = std::chrono::steady_clock::now();
-        connect(timer("frameTimer"), &QTimer::timeout, this, [&] {
+        connect(timer("frameTimer"), &QTimer::timeout, &watching, [&] {
             const int left = rules().trainLeft();
             QVERIFY(train->x() >= onScreen(left) && train->x() <= onScreen(left + GameRules::Step));
             // The first glide starts at the press, not at a tick long gone: at most as far as the time since.
@@ -204,37 +170,21 @@ private slots:
             QCOMPARE(train->width(), width);
             ++frames, between += train->x() != onScreen(left);
         });
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        clickAt(TrainFront, "train");
+        QVERIFY(timer("departureTimer")->isActive() && rules().livesLeft() == GameRules::Lives);
         QTest::qWait(1000);
         QVERIFY(frames > 30 && between > frames / 2);
     }
 
-    // The second grade's digit is never on the screen before the train is judged, also after a right answer.
-    void listenAndCountPaintsNoDigit()
-    {
-        start(2024, 2);
-        const auto *digit = m_window->findChild<QLabel *>("numberLabel");
-        timer("departureTimer")->setInterval(1); // the ticks, not their pace
-        for (int question = 0; question < 3; ++question) {
-            const int asked = rules().askedNumber();
-            for (int monkey = 0; monkey <= asked; ++monkey) {
-                QVERIFY2(digit->text().isEmpty(), qPrintable(digit->text()));
-                QTest::keyClick(QApplication::focusWidget(), monkey < asked ? Qt::Key_Space : Qt::Key_Return);
-            }
-            QVERIFY(digit->text() == QString::number(asked) && rules().state() == GameRules::State::Departing);
-            QTRY_VERIFY_WITH_TIMEOUT(rules().state() == GameRules::State::Asking, 20000);
-        }
-    }
-
     // Help and the leaderboard are window-modal dialogs over the game, at its scale and centred on it, in the window
     // and in full screen. Esc closes them unless a name is asked; closing gives the game back. While one is open
-    // the game does not close: a finished game's name is never lost.
+    // the game does not close: a finished game's name is never lost. F11 and Esc change only the window, never the
+    // game; full screen there and back, twice, brings the window back exactly where it stood: no drift by its frame.
     void dialogsOverTheGame_data()
     {
         QTest::addColumn<bool>("help");
         QTest::addColumn<bool>("fullScreen");
         QTest::addColumn<bool>("nameAsked");
-        QTest::newRow("help") << true << false << false;
         QTest::newRow("help, full screen") << true << true << false;
         QTest::newRow("leaderboard, full screen") << false << true << false;
         QTest::newRow("leaderboard asking a name") << false << false << true;
@@ -249,10 +199,13 @@ private slots:
                           : ranking.open(QIODevice::WriteOnly) && ranking.write(QByteArray("A,100\r\n").repeated(10)));
         ranking.close();
         start();
-        if (fullScreen) {
-            m_window->setFullScreen(true);
-            QTRY_VERIFY(m_window->factor() > 1);
-        }
+        m_window->move(90, 120); // not where it first opens, and still on the screen
+        const QRect inside = m_window->geometry();
+        const qsizetype sounds = m_sound.ids().size();
+        for (int press = 0; press < (fullScreen ? 4 : 3); ++press)
+            QTest::keyClick(m_window->focusWidget(), press == 0 ? Qt::Key_Escape : Qt::Key_F11);
+        QTRY_VERIFY(m_window->isFullScreen() == fullScreen && (m_window->factor() > 1) == fullScreen);
+        QCOMPARE(m_sound.ids().size(), sounds);
         for (int miss = 0; miss < (help ? 0 : GameRules::Lives); ++miss)
             ::click(m_window.get(), inWindow(TrainFront));
         if (help)
@@ -272,8 +225,29 @@ private slots:
         QCOMPARE(dialog->isVisible(), nameAsked);
         dialog->close();
         clickStart();
+        QTest::keyClick(m_window->focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(m_window->geometry(), inside);
         QVERIFY(rules().playing() && m_window->close());
         QVERIFY(!ranking.exists() || ranking.remove());
+    }
+
+    // Space reaches the game from whichever control has the focus. The second grade's digit is never on the screen
+    // before the train is judged, also after a right answer.
+    void listenAndCountPaintsNoDigit()
+    {
+        start(2024, 2);
+        const auto *digit = m_window->findChild<QLabel *>("numberLabel");
+        const std::array controls{"startButton", "helpButton", "monkeyGroup", "scene", "train", "soundButton"};
+        timer("departureTimer")->setInterval(1); // the ticks, not their pace
+        const int asked = rules().askedNumber();
+        for (int monkey = 0; monkey <= asked; ++monkey) {
+            QVERIFY2(digit->text().isEmpty(), qPrintable(digit->text()));
+            box(controls[monkey % controls.size()])->setFocus();
+            QTest::keyClick(m_window->focusWidget(), monkey < asked ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QVERIFY(digit->text() == QString::number(asked) && rules().state() == GameRules::State::Departing);
+        QTRY_VERIFY_WITH_TIMEOUT(rules().state() == GameRules::State::Asking, 20000);
+        QVERIFY(digit->text().isEmpty() && m_window->findChild<QLabel *>("scoreLabel")->text() == u"10"_s);
     }
 
     // After a train has gone and come home, the scene is as it was, pixel for pixel, also at a fractional
