@@ -19,9 +19,8 @@ struct RecordingHost : GameHost
     void showLeaderboard(std::int16_t grade, std::int32_t score) override { leaderboards.append({grade, score}); }
     void showHelp() override {}
     void showParentsCorner() override {}
-    void setDepartureTimer(bool running) override { timerRunning = running; }
+    void setDepartureTimer(bool) override {}
     QList<std::pair<std::int16_t, std::int32_t>> leaderboards;
-    bool timerRunning = false;
 };
 
 // What the history would be told, one line each: "1.2 asked 3 gave 11 u1" is the
