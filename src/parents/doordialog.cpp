@@ -1,6 +1,7 @@
 #include "parents/doordialog.h"
 
 #include "parents/adultdoor.h"
+#include "widgets/designscale.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -82,8 +83,7 @@ void DoorDialog::retranslate()
 // Larger than the dialog's own text, whatever the scale it is drawn at.
 void DoorDialog::enlargeQuestion()
 {
-    QFont large = font();
-    large.setPointSizeF(large.pointSizeF() * QuestionFontScale);
+    const QFont large = scaledFont(font(), QuestionFontScale);
     m_question->setFont(large);
     m_answerBox->setFont(large);
 }

@@ -5,6 +5,7 @@
 #include "parents/playerpage.h"
 #include "parents/preferencespage.h"
 #include "players/playerpicture.h"
+#include "widgets/designscale.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -101,9 +102,7 @@ void ParentsCorner::setFactor(qreal factor)
         const QSizeF room = QSizeF(screen->availableGeometry().size()) * LargestShareOfScreen;
         factor = std::min({factor, room.width() / DesignSize.width(), room.height() / DesignSize.height()});
     }
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * factor);
-    setFont(font);
+    setFont(scaledFont(QApplication::font(), factor));
     resize(DesignSize * factor);
 }
 

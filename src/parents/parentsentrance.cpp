@@ -31,9 +31,7 @@ void ParentsEntrance::askAtTheDoor()
         connect(m_doorDialog, &DoorDialog::accepted, this, &ParentsEntrance::openCorner);
     }
     // As large as the game around it.
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * m_game.factor());
-    m_doorDialog->setFont(font);
+    m_doorDialog->setFont(scaledFont(QApplication::font(), m_game.factor()));
     m_doorDialog->adjustSize();
     m_doorDialog->open();
     // Centred title bar and all, which it has once open.

@@ -3,6 +3,7 @@
 #include "parents/knowerwording.h"
 #include "parents/numbergrid.h"
 #include "parents/reportpdf.h"
+#include "widgets/designscale.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -31,8 +32,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name)
 
 void setRelativeFont(QLabel *label, const QFont &pageFont, qreal scale, bool bold)
 {
-    QFont font = pageFont;
-    font.setPointSizeF(pageFont.pointSizeF() * scale);
+    QFont font = scaledFont(pageFont, scale);
     font.setBold(bold);
     label->setFont(font);
 }

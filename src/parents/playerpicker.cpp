@@ -1,6 +1,7 @@
 #include "parents/playerpicker.h"
 
 #include "players/playerpicture.h"
+#include "widgets/designscale.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -23,8 +24,7 @@ PlayerPicker::PlayerPicker(const std::vector<History::Player> &players, std::int
     setObjectName(QStringLiteral("playerPicker"));
     setWindowModality(Qt::WindowModal);
     m_question = new QLabel(this);
-    QFont large = m_question->font();
-    large.setPointSizeF(large.pointSizeF() * 2);
+    QFont large = scaledFont(m_question->font(), 2);
     large.setBold(true);
     m_question->setFont(large);
     m_question->setAlignment(Qt::AlignCenter);

@@ -2,6 +2,12 @@
 
 #include <cmath>
 
+QFont scaledFont(QFont font, qreal factor)
+{
+    font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
+}
+
 QRect scaledRect(const QRectF &design, qreal factor)
 {
     const auto edge = [factor](qreal designEdge) { return int(std::lround(designEdge * factor)); };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPointer>
 #include <QRect>
 #include <QRectF>
@@ -9,6 +10,9 @@
 
 // The windows are designed in pixels at one size; on a bigger screen the
 // whole design is drawn a uniform factor larger.
+
+// The font drawn `factor` times its size.
+QFont scaledFont(QFont font, qreal factor);
 
 // Where a rectangle of the design lies at a factor. Edges are rounded, not
 // sizes, so that controls that touch in the design still touch.
