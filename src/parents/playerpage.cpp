@@ -50,9 +50,9 @@ PlayerPage::PlayerPage(QWidget *parent)
     m_practice = makeLabel(this, QStringLiteral("practice"));
     m_grid = new NumberGrid(this);
     m_numberDetail = makeLabel(this, QStringLiteral("numberDetail"));
-    m_weekChart = new BarChartView(BarChart(ChildReport::weekChartTitle(), BarChart::Scale::Fraction), this);
+    m_weekChart = new BarChartView(BarChart({}, BarChart::Scale::Fraction), this);
     m_weekChart->setObjectName(QStringLiteral("weekChart"));
-    m_dayChart = new BarChartView(BarChart(ChildReport::dayChartTitle(), BarChart::Scale::Count), this);
+    m_dayChart = new BarChartView(BarChart({}, BarChart::Scale::Count), this);
     m_dayChart->setObjectName(QStringLiteral("dayChart"));
     m_games = new QTableWidget(0, 4, this);
     m_games->setObjectName(QStringLiteral("lastGames"));
