@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "history/historydatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -45,4 +46,9 @@ QString gameDataFolder(const QString &programFolder)
     if (!isInstalledIn(programFolder) && (holdsGameFiles(programFolder) || canCreateFilesIn(programFolder)))
         return programFolder;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/');
+}
+
+QString executableFolder()
+{
+    return QDir(QCoreApplication::applicationDirPath()).absolutePath() + QDir::separator();
 }

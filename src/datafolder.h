@@ -8,3 +8,6 @@
 // folder for an installed game, and when the executable's folder cannot be
 // written and holds none of the game's files. Ends with a separator.
 QString gameDataFolder(const QString &programFolder);
+
+// The folder of the running executable, ending with a separator.
+QString executableFolder();

@@ -20,7 +20,6 @@
 
 #include <QApplication>
 #include <QSettings>
-#include <QDir>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 
@@ -47,8 +46,7 @@ int main(int argc, char *argv[])
         const QCoreApplication console(argc, argv);
         QCoreApplication::setApplicationName(QLatin1String(AppInfo::Name));
         const Translation translation(language);
-        const QString dataFolder =
-            gameDataFolder(QDir(QCoreApplication::applicationDirPath()).absolutePath() + QDir::separator());
+        const QString dataFolder = gameDataFolder(executableFolder());
         switch (commandLine.action) {
         case CommandLine::Action::Progress:
             return HistoryCommands::printProgress(dataFolder);
@@ -64,8 +62,7 @@ int main(int argc, char *argv[])
         const QGuiApplication printer(argc, argv);
         QGuiApplication::setApplicationName(QLatin1String(AppInfo::Name));
         const Translation translation(language);
-        const QString programFolder = QDir(QGuiApplication::applicationDirPath()).absolutePath() + QDir::separator();
-        return ReportCommand::run(gameDataFolder(programFolder), commandLine.reportPlayer, commandLine.reportFile);
+        return ReportCommand::run(gameDataFolder(executableFolder()), commandLine.reportPlayer, commandLine.reportFile);
     }
     const bool screenFound = Screens::available(commandLine, QProcessEnvironment::systemEnvironment());
     if (commandLine.action != CommandLine::Action::Play || !screenFound) {
@@ -89,7 +86,7 @@ int main(int argc, char *argv[])
     Translation translation(language);
     installChineseFontSubstitutes();
 
-    const QString programFolder = QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
+    const QString programFolder = executableFolder();
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QStringList voiceFolders = SoundLibrary::voiceFolders(dataFolder, programFolder);
     SoundPlayer sound;
