@@ -95,46 +95,29 @@ private slots:
         QTEST(picker.chosen().value_or(History::Player{}).name, "chosen");
     }
 
-    void removal_data()
+    void familyWishes_data()
     {
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<bool>>("removalAnswers");
         QTest::addColumn<bool>("removed");
-        QTest::newRow("no at first") << QList{false} << false;
-        QTest::newRow("yes, then no") << QList{true, false} << false;
-        QTest::newRow("yes twice") << QList{true, true} << true;
+        QTest::newRow("no to removal at first") << QList{false} << false;
+        QTest::newRow("yes to removal, then no") << QList{true, false} << false;
+        QTest::newRow("yes to removal twice") << QList{true, true} << true;
     }
 
-    // Removal asks twice, and says the child's history goes too.
-    void removal()
+    // Adding, renaming, removing and choosing a picture or a grade each say which player and what; showing a
+    // player wishes nothing. Removal asks twice, and says the child's history goes too.
+    void familyWishes()
     {
-        QFETCH(QList<bool>, answers);
+        QFETCH(QList<bool>, removalAnswers);
         QFETCH(bool, removed);
         FamilyPage page;
         page.setPlayers(Family);
         page.show();
-        page.findChild<QListWidget *>()->setCurrentRow(1);
-        QSignalSpy removals(&page, &FamilyPage::removeWanted);
-        page.findChild<QPushButton *>(u"removeButton"_s)->click();
-        for (const bool yes : answers) {
-            auto *const question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(question && question->text().contains(u"Ana"_s) && question->text().contains(u"全部记录"_s));
-            question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-        }
-        QVERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(QList<QVariantList>(removals), removed ? QList<QVariantList>{{QVariant::fromValue<std::int64_t>(12)}}
-                                                        : QList<QVariantList>{});
-    }
-
-    // Adding, renaming and choosing a picture or a grade each say which player and what; showing a player
-    // wishes nothing.
-    void familyWishes()
-    {
-        FamilyPage page;
-        page.setPlayers(Family);
         QSignalSpy adds(&page, &FamilyPage::addWanted);
         QSignalSpy renames(&page, &FamilyPage::renameWanted);
         QSignalSpy pictures(&page, &FamilyPage::pictureWanted);
         QSignalSpy grades(&page, &FamilyPage::gradeWanted);
+        QSignalSpy removals(&page, &FamilyPage::removeWanted);
         auto *const gradeBox = page.findChild<QComboBox *>(u"gradeBox"_s);
         auto *const nameBox = page.findChild<QLineEdit *>(u"nameBox"_s);
         page.findChild<QListWidget *>()->setCurrentRow(1);
@@ -147,9 +130,17 @@ private slots:
         page.findChild<QToolButton *>(u"picture-lion"_s)->click();
         nameBox->setText(u"小红"_s);
         QTest::keyClick(nameBox, Qt::Key_Return);
+        page.findChild<QPushButton *>(u"removeButton"_s)->click();
+        for (const bool yes : removalAnswers) {
+            auto *const question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(question && question->text().contains(u"Ana"_s) && question->text().contains(u"全部记录"_s));
+            question->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        }
+        QVERIFY(!QApplication::activeModalWidget());
         const QVariant ana = QVariant::fromValue<std::int64_t>(12);
-        QCOMPARE(QList<QList<QVariantList>>({grades, renames, pictures, adds}),
-                 QList<QList<QVariantList>>({{{ana, 3}}, {{ana, u"安娜"_s}}, {{ana, 7}}, {{u"小红"_s}}}));
+        QCOMPARE(QList<QList<QVariantList>>({grades, renames, pictures, adds, removals}),
+                 QList<QList<QVariantList>>({{{ana, 3}}, {{ana, u"安娜"_s}}, {{ana, 7}}, {{u"小红"_s}},
+                                             removed ? QList<QVariantList>{{ana}} : QList<QVariantList>{}}));
         page.showResult(History::EditResult::NameTaken);
         QCOMPARE(page.findChild<QLabel *>(u"familyMessage"_s)->text(), u"已经有叫这个名字的玩家了。"_s);
     }
