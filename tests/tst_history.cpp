@@ -4,6 +4,7 @@
 #include "history/historycommands.h"
 #include "history/historycsv.h"
 #include "history/historystore.h"
+#include "history/whenanswered.h"
 #include "testfiles.h"
 
 #include <QSqlQuery>
@@ -490,6 +491,29 @@ private slots:
         QVERIFY(writeFile(folder.filePath("bad.csv"), file));
         QCOMPARE(HistoryCommands::importCsv(folder.path() + u'/', folder.filePath("bad.csv")), HistoryCommands::Refused);
         QVERIFY(!QFileInfo::exists(folder.filePath("history.sqlite")));
+    }
+
+    // A window closed, or a history closed, before the answer comes: nothing is heard and nothing breaks.
+    void answersOutliveWhoAsked()
+    {
+        QTemporaryDir folder;
+        QObject listener;
+        int heard = 0;
+        const auto hear = [&heard](const std::vector<Player> &) { ++heard; };
+        {
+            HistoryStore closedUnopened;
+            whenAnswered(closedUnopened.players(), &listener, hear);
+        }
+        HistoryStore store;
+        {
+            QObject gone;
+            whenAnswered(store.players(), &gone, hear);
+        }
+        whenAnswered(store.players(), &listener, hear);
+        store.open([&folder] { return optionsFor(folder); });
+        QTRY_COMPARE(heard, 1);
+        QTest::qWait(50);
+        QCOMPARE(heard, 1);
     }
 
     void gradeSelection_data()

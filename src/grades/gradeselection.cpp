@@ -1,6 +1,7 @@
 #include "grades/gradeselection.h"
 
 #include "history/historystore.h"
+#include "history/whenanswered.h"
 
 #include <utility>
 
@@ -29,7 +30,7 @@ void GradeSelection::refresh()
         return;
     }
     m_refreshing = true;
-    m_history.currentPlayer().then(this, [this](const std::optional<History::Player> &player) {
+    whenAnswered(m_history.currentPlayer(), this, [this](const std::optional<History::Player> &player) {
         m_playersGrade = player && Grade::exists(player->grade) ? player->grade : Grade::First;
         // Only the last grade weighs the child's history, a long one at that.
         if (!player || m_asked.value_or(m_playersGrade) != Grade::Last) {
@@ -37,14 +38,15 @@ void GradeSelection::refresh()
             refreshed();
             return;
         }
-        m_history.firstTries(player->id)
-            .then([](const std::vector<History::FirstTry> &history) {
-                return std::shared_ptr<const StepByStep>(std::make_shared<StepByStep>(history));
-            })
-            .then(this, [this](const std::shared_ptr<const StepByStep> &stepByStep) {
-                m_stepByStep = stepByStep;
-                refreshed();
-            });
+        // Weighed on the history's thread, where the answer comes.
+        QFuture<std::shared_ptr<const StepByStep>> weighed
+            = m_history.firstTries(player->id).then([](const std::vector<History::FirstTry> &history) {
+                  return std::shared_ptr<const StepByStep>(std::make_shared<StepByStep>(history));
+              });
+        whenAnswered(std::move(weighed), this, [this](const std::shared_ptr<const StepByStep> &stepByStep) {
+            m_stepByStep = stepByStep;
+            refreshed();
+        });
     });
 }
 

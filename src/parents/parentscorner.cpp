@@ -1,6 +1,7 @@
 #include "parents/parentscorner.h"
 
 #include "history/historystore.h"
+#include "history/whenanswered.h"
 #include "parents/familypage.h"
 #include "parents/playerpage.h"
 #include "parents/preferencespage.h"
@@ -114,8 +115,8 @@ void ParentsCorner::showEvent(QShowEvent *event)
 
 void ParentsCorner::refresh()
 {
-    m_history.health().then(this, [this](const History::Health &health) { showHealth(health); });
-    m_history.players().then(this, [this](const std::vector<History::Player> &players) { showPlayers(players); });
+    whenAnswered(m_history.health(), this, [this](const History::Health &health) { showHealth(health); });
+    whenAnswered(m_history.players(), this, [this](const std::vector<History::Player> &players) { showPlayers(players); });
 }
 
 void ParentsCorner::showHealth(const History::Health &health)
@@ -169,19 +170,19 @@ void ParentsCorner::showPlayer(PlayerPage *page, const History::Player &player)
     auto report = std::make_shared<ChildReport>();
     report->player = player;
     report->picture.load(PlayerPictures::resource(PlayerPicture(player.picture), ChildReport::PictureScale));
-    m_history.firstTries(player.id).then(this, [report](std::vector<History::FirstTry> firstTries) {
+    whenAnswered(m_history.firstTries(player.id), this, [report](std::vector<History::FirstTry> firstTries) {
         report->firstTries = std::move(firstTries);
     });
-    m_history.lastGames(player.id).then(this, [report](std::vector<History::GameSummary> games) {
+    whenAnswered(m_history.lastGames(player.id), this, [report](std::vector<History::GameSummary> games) {
         report->lastGames = std::move(games);
     });
-    m_history.accuracyPerWeek(player.id).then(this, [report](std::vector<History::WeekAccuracy> weeks) {
+    whenAnswered(m_history.accuracyPerWeek(player.id), this, [report](std::vector<History::WeekAccuracy> weeks) {
         report->weeks = std::move(weeks);
     });
     // A page that went meanwhile, or was asked for again since, waits for nothing.
     QPointer<PlayerPage> guardedPage(page);
     const int generation = m_generation;
-    m_history.questionsPerDay(player.id).then(this, [=, this](std::vector<History::DayCount> days) {
+    whenAnswered(m_history.questionsPerDay(player.id), this, [=, this](std::vector<History::DayCount> days) {
         report->days = std::move(days);
         if (!guardedPage || generation != m_generation)
             return;
@@ -194,7 +195,7 @@ void ParentsCorner::showPlayer(PlayerPage *page, const History::Player &player)
 void ParentsCorner::connectFamily()
 {
     const auto tellResult = [this](QFuture<History::EditResult> edit) {
-        edit.then(this, [this](History::EditResult result) { m_family->showResult(result); });
+        whenAnswered(std::move(edit), this, [this](History::EditResult result) { m_family->showResult(result); });
     };
     connect(m_family, &FamilyPage::addWanted, this,
             [this, tellResult](const QString &name) { tellResult(m_history.addPlayer(name)); });
@@ -205,7 +206,8 @@ void ParentsCorner::connectFamily()
         tellResult(m_history.setPicture(player, picture));
     });
     connect(m_family, &FamilyPage::exportWanted, this, [this](const QString &fileName) {
-        m_history.exportCsv(fileName).then(this, [this](const QString &error) { m_family->showExported(error); });
+        whenAnswered(m_history.exportCsv(fileName), this,
+                     [this](const QString &error) { m_family->showExported(error); });
     });
     connect(m_family, &FamilyPage::gradeWanted, this, [this, tellResult](std::int64_t player, int grade) {
         tellResult(m_history.setGrade(player, grade));

@@ -2,6 +2,7 @@
 
 #include "game/gamewindow.h"
 #include "history/historystore.h"
+#include "history/whenanswered.h"
 #include "parents/playerpicker.h"
 
 namespace {
@@ -22,12 +23,12 @@ WhoPlays::WhoPlays(GameWindow &game, HistoryStore &history)
 
 void WhoPlays::refresh()
 {
-    m_history.players().then(this, [this](std::vector<History::Player> players) {
+    whenAnswered(m_history.players(), this, [this](std::vector<History::Player> players) {
         m_players = std::move(players);
         m_game.setStartAsks(m_players.size() >= PlayersToAsk);
         showPlayer();
     });
-    m_history.currentPlayer().then(this, [this](std::optional<History::Player> current) {
+    whenAnswered(m_history.currentPlayer(), this, [this](std::optional<History::Player> current) {
         m_current = std::move(current);
         showPlayer();
     });
