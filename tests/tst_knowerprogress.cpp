@@ -1,3 +1,4 @@
+#include "history/historytypes.h"
 #include "progress/knowerprogress.h"
 
 #include <QtTest>
@@ -7,17 +8,20 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // "3>4" is a first try at 3 answered with 4, "3>3+" a retry after a miss.
-// "game:" in front weighs the trials as the game does, else as on paper.
+// "game:" in front weighs the first tries as the game does, from its history, which keeps no retries.
 KnowerProgress progressOf(QString played)
 {
     const bool inGame = played.startsWith(u"game:"_s);
     std::vector<GiveNTrial> trials;
+    std::vector<History::FirstTry> firstTries;
     for (QString trial : played.remove(u"game:"_s).split(u' ', Qt::SkipEmptyParts)) {
         const bool retry = trial.endsWith(u'+');
         const QStringList numbers = trial.remove(u'+').split(u'>');
         trials.push_back({numbers.at(0).toInt(), numbers.at(1).toInt(), retry ? 2 : 1});
+        if (!retry)
+            firstTries.push_back({numbers.at(0).toInt(), numbers.at(1).toInt()});
     }
-    return KnowerProgress(trials, inGame ? KnowerScoring::inGame() : KnowerScoring::onPaper());
+    return inGame ? History::inGameProgress(firstTries) : KnowerProgress(trials, KnowerScoring::onPaper());
 }
 
 } // namespace

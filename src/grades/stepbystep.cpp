@@ -6,11 +6,7 @@
 
 StepByStep::StepByStep(const std::vector<History::FirstTry> &history)
 {
-    std::vector<GiveNTrial> trials;
-    trials.reserve(history.size());
-    for (const History::FirstTry &firstTry : history)
-        trials.push_back(GiveNTrial{firstTry.asked, firstTry.given, 1});
-    const KnowerProgress progress(trials, KnowerScoring::inGame());
+    const KnowerProgress progress = History::inGameProgress(history);
     const std::set<int> known = progress.knownNumbers();
     for (const int number : known) {
         if (number >= 1 && number <= KnowerProgress::LargestNumber)

@@ -38,12 +38,10 @@ QString healthText(const Health &health)
 
 QString playerText(HistoryDatabase &history, const Player &player)
 {
-    std::vector<GiveNTrial> trials;
-    for (const FirstTry &tried : history.firstTries(player.id))
-        trials.push_back(GiveNTrial{tried.asked, tried.given, 1});
-    const KnowerProgress progress(trials, KnowerScoring::inGame());
+    const std::vector<FirstTry> firstTries = history.firstTries(player.id);
+    const KnowerProgress progress = inGameProgress(firstTries);
     QString text = player.name + QLatin1Char('\n');
-    text += QStringLiteral("  ") + Words::tr("玩了 %1 局，答了 %2 题").arg(history.gamesPlayed(player.id)).arg(trials.size())
+    text += QStringLiteral("  ") + Words::tr("玩了 %1 局，答了 %2 题").arg(history.gamesPlayed(player.id)).arg(firstTries.size())
         + QLatin1Char('\n');
     text += QStringLiteral("  ") + Words::tr("数字认知水平：%1").arg(progress.levelText()) + QLatin1Char('\n');
     text += QStringLiteral("  ") + Words::tr("第一次就答对：") + QLatin1Char('\n');

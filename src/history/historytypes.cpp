@@ -1,5 +1,7 @@
 #include "history/historytypes.h"
 
+#include "progress/knowerprogress.h"
+
 namespace History {
 
 QString voiceCode(Voice voice)
@@ -14,6 +16,15 @@ std::optional<Voice> voiceFromCode(QStringView code)
     if (code == u"parent")
         return Voice::Parent;
     return std::nullopt;
+}
+
+KnowerProgress inGameProgress(const std::vector<FirstTry> &firstTries)
+{
+    std::vector<GiveNTrial> trials;
+    trials.reserve(firstTries.size());
+    for (const FirstTry &first : firstTries)
+        trials.push_back({first.asked, first.given, 1});
+    return {trials, KnowerScoring::inGame()};
 }
 
 bool isValidName(const QString &name)

@@ -7,6 +7,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
+
+class KnowerProgress;
 
 // The values that go into the history and come out of it. Times are UTC.
 namespace History {
@@ -73,6 +76,9 @@ struct FirstTry
 
     friend bool operator==(const FirstTry &, const FirstTry &) = default;
 };
+
+// What a child's first tries say, weighed as the game weighs its own play.
+KnowerProgress inGameProgress(const std::vector<FirstTry> &firstTries);
 
 // A judgement with its player and game, as exported and imported.
 struct PlayedJudgement

@@ -19,11 +19,7 @@ QString shortDate(QDate day)
 
 KnowerProgress ChildReport::progress() const
 {
-    std::vector<GiveNTrial> trials;
-    trials.reserve(firstTries.size());
-    for (const History::FirstTry &first : firstTries)
-        trials.push_back({first.asked, first.given, 1});
-    return {trials, KnowerScoring::inGame()};
+    return History::inGameProgress(firstTries);
 }
 
 std::vector<NumberProgress> ChildReport::numbers() const
