@@ -214,8 +214,7 @@ private slots:
         QVERIFY(dialog != m_window.get() && !m_window->close());
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
         QCOMPARE(dialog->windowHandle()->transientParent(), m_window->windowHandle());
-        const QSize design = help ? QSize(331, 239) : QSize(358, 319);
-        QCOMPARE(dialog->size(), QSize(qRound(design.width() * m_window->factor()), qRound(design.height() * m_window->factor())));
+        QCOMPARE(dialog->size(), (QSizeF(help ? QSize(331, 239) : QSize(358, 319)) * m_window->factor()).toSize());
         QVERIFY((QRectF(dialog->geometry()).center() - QRectF(m_window->geometry()).center()).manhattanLength() <= 1);
         // Through the window system, as the player's clicks come.
         const auto clickStart = [this] { QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, inWindow(Start).toPoint()); };
