@@ -167,13 +167,11 @@ private slots:
         page.findChild<QCheckBox *>(u"parentsVoiceBox"_s)->setChecked(chosen.parentsVoice);
         QVERIFY(!changes.isEmpty());
         QCOMPARE(changes.last().first().value<Preferences>(), chosen);
-        QTemporaryDir folder;
-        {
-            QSettings settings(folder.filePath(u"kobu.conf"_s), QSettings::IniFormat);
-            changes.last().first().value<Preferences>().save(settings);
-        }
-        QSettings again(folder.filePath(u"kobu.conf"_s), QSettings::IniFormat);
-        QCOMPARE(Preferences::load(again), chosen);
+        const QTemporaryDir folder;
+        // Each one gone by the end of its line: written out before it is read back.
+        const auto settings = [&folder] { return std::make_unique<QSettings>(folder.filePath(u"kobu.conf"_s), QSettings::IniFormat); };
+        changes.last().first().value<Preferences>().save(*settings());
+        QCOMPARE(Preferences::load(*settings()), chosen);
     }
 
     void nameBox_data()
@@ -235,15 +233,13 @@ private slots:
                  QList<std::optional<double>>({15.0, 13.0 / 15, std::nullopt}));
         auto *const games = page->findChild<QTableWidget *>();
         QCOMPARE(games->rowCount(), 1);
-        QCOMPARE(QList({games->item(0, 1)->text(), games->item(0, 2)->text(), games->item(0, 3)->text()}),
-                 QList({u"1"_s, u"130"_s, u"15"_s}));
+        QCOMPARE(QList({games->item(0, 1)->text(), games->item(0, 2)->text(), games->item(0, 3)->text()}), QList({u"1"_s, u"130"_s, u"15"_s}));
         QVERIFY(!history.corner.findChild<QLabel *>(u"notice"_s)->isVisible());
 
         const QString file = history.folder.filePath(u"小明.pdf"_s);
         QVERIFY(ReportPdf::write(page->report(), QDate(2026, 12, 7), file));
         const QString printed = run(u"pdftotext"_s, {file, u"-"_s}).simplified().remove(u' ');
-        for (const QString &expected : {u"小明"_s, u"确实认识1到4，正在学5。"_s, u"每天答的题数"_s, u"每周第一次就答对的比例"_s,
-                                        u"2026"_s})
+        for (const QString &expected : {u"小明"_s, u"确实认识1到4，正在学5。"_s, u"每天答的题数"_s, u"每周第一次就答对的比例"_s, u"2026"_s})
             QVERIFY2(printed.contains(expected), qPrintable(expected + u" in "_s + printed));
         const QStringList fonts = run(u"pdffonts"_s, {file}).split(u'\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY2(!fonts.isEmpty() && fonts.filter(u" yes "_s).size() == fonts.size(), qPrintable(fonts.join(u'\n')));
