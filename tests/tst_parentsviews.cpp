@@ -48,8 +48,7 @@ private slots:
         QTest::addColumn<QString>("practice");
         const auto setTable = [](int n) { return u"摆碗筷时请孩子拿 %1 个给你，一起边点边数，最后说：“一共 %1 个！”"_s.arg(n); };
         QTest::newRow("nothing played") << QList<Asked>{} << u"还要再玩几局，才看得出来。"_s << u"陪孩子一起玩几局，看看哪些数已经会了。"_s;
-        QTest::newRow("a handful for one") << QList<Asked>{{1, 4, 3}} << u"正在学“一”是多少。"_s
-                                           << u"在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。"_s;
+        QTest::newRow("a handful for one") << QList<Asked>{{1, 4, 3}} << u"正在学“一”是多少。"_s << u"在家请孩子只给你一样东西：一个勺子、一只袜子；给对了就夸夸他。"_s;
         QTest::newRow("one, learning two") << QList<Asked>{{1, 1, 3}, {2, 2, 1}, {2, 3, 2}} << u"确实认识 1，正在学 2。"_s << setTable(2);
         QTest::newRow("one to two, learning five") << QList<Asked>{{1, 1, 3}, {2, 2, 3}, {5, 5, 1}, {5, 6, 2}}
                                                    << u"确实认识 1 到 2，正在学 5。"_s << setTable(5);
@@ -124,8 +123,7 @@ private slots:
         grid.setNumbers(report.numbers());
         grid.show();
         QVERIFY(QTest::qWaitForWindowExposed(&grid));
-        const QPoint seven = NumberGrid::cellRect(7, QRectF(grid.rect())).center().toPoint();
-        QTest::mouseMove(&grid, seven);
+        QTest::mouseMove(&grid, NumberGrid::cellRect(7, QRectF(grid.rect())).center().toPoint());
         QCOMPARE(grid.selectedNumber(), 7);
         QCOMPARE(grid.accessibleDescription(), KnowerWording::numberDetail(report.numbers()[6]));
         QTest::keyClick(&grid, Qt::Key_Left);
