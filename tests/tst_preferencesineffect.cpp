@@ -13,6 +13,7 @@
 #include "parents/voicerecordingpage.h"
 #include "sound/soundplayer.h"
 #include "sound/voicetake.h"
+#include "testfiles.h"
 
 #include <QTest>
 #include <QtWidgets>
@@ -25,11 +26,9 @@ namespace {
 QStringList textsOf(QWidget &window)
 {
     QStringList texts;
-    QObjectList objects = window.findChildren<QObject *>();
-    for (const QObject *object : objects << &window) {
+    for (const QObject *object : window.findChildren<QObject *>() + QObjectList{&window})
         for (const char *name : {"windowTitle", "toolTip", "accessibleName", "text", "currentText"})
             texts << object->property(name).toString();
-    }
     return texts;
 }
 
@@ -92,11 +91,8 @@ private slots:
         QVERIFY(running == spoken || builtInNumberOneMs(running) != spokenMs);
         const QTemporaryDir folder;
         const QString voiceFolder = folder.filePath(u"voice"_s);
-        const QByteArray wave =
-            VoiceTake::waveFile(std::vector<std::int16_t>(VoiceTake::SampleRate * RecordingMs / 1000));
-        QFile recording(QDir(voiceFolder).filePath(SoundLibrary::recordingFileName(1)));
-        QVERIFY(!recorded || (QDir().mkpath(voiceFolder) && recording.open(QIODevice::WriteOnly)
-                              && recording.write(wave) == wave.size() && recording.flush()));
+        QVERIFY(!recorded || (QDir().mkpath(voiceFolder) && writeFile(QDir(voiceFolder).filePath(SoundLibrary::recordingFileName(1)),
+            VoiceTake::waveFile(std::vector<std::int16_t>(VoiceTake::SampleRate * RecordingMs / 1000)))));
 
         // The game as the program puts it together.
         Translation translation(running);
@@ -139,10 +135,8 @@ private slots:
         QCOMPARE(numberOneMs(sound), voice == History::Voice::Parent ? RecordingMs : spokenMs);
         recorder.gameStarted(1, true);
         recorder.gameEnded(0);
-        const std::int64_t player = history.currentPlayer().result()->id;
-        const History::GameSettings recordedSettings = history.lastGames(player).result().at(0).settings;
-        QCOMPARE(recordedSettings.language, Languages::code(spoken));
-        QCOMPARE(recordedSettings.voice, voice);
+        const History::GameSettings settings = history.lastGames(history.currentPlayer().result()->id).result().at(0).settings;
+        QCOMPARE(std::pair(settings.language, settings.voice), std::pair(Languages::code(spoken), voice));
     }
 };
 
