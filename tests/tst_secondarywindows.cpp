@@ -1,5 +1,6 @@
 #include "leaderboard/leaderboardwindow.h"
 #include "rulesrecorder.h"
+#include "testfiles.h"
 #include "widgets/firstframe.h"
 
 #include <QLockFile>
@@ -31,10 +32,8 @@ private slots:
         QTest::newRow("pushed out meanwhile") << Showing{Played, 40, "Z,50\r\n"_ba.repeated(10), {}, "Z,50\r\n"_ba.repeated(10),
                                                          u"很遗憾，别的玩家刚刚把这个分数挤出了排行榜。"_s};
         QTest::newRow("lock held by another game") << Showing{Played, 40, {}, u"held"_s, Played, u"保存失败，请再试一次。"_s};
-        QTest::newRow("a pipe for the lock") << Showing{Played, 40, {}, u"pipe"_s, Played,
-                                                        u"排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。"_s};
-        QTest::newRow("a folder for the file") << Showing{Played, 40, {}, u"folder"_s, {},
-                                                          u"排行榜文件读不出来，这次没有保存。原来的分数都还在。"_s};
+        QTest::newRow("a pipe for the lock") << Showing{Played, 40, {}, u"pipe"_s, Played, u"排行榜的锁文件不是普通文件，这次没有保存。原来的分数都还在。"_s};
+        QTest::newRow("a folder for the file") << Showing{Played, 40, {}, u"folder"_s, {}, u"排行榜文件读不出来，这次没有保存。原来的分数都还在。"_s};
     }
 
     // Each showing plays its sound. The save keeps the window answering, confirm waiting; then the player is told
@@ -44,26 +43,23 @@ private slots:
         QFETCH(Showing, s);
         RecordingSound sound;
         const QTemporaryDir folder;
-        QFile file(folder.filePath(u"kobu%1.tmp"_s.arg(s.grade)));
-        const auto write = [&file](const QByteArray &bytes) {
-            return file.open(QIODevice::WriteOnly) && file.write(bytes) && (file.close(), true);
-        };
+        const QString file = folder.filePath(u"kobu%1.tmp"_s.arg(s.grade));
         QWidget game;
         LeaderboardWindow window(game, sound, folder.path() + '/');
         auto *const nameBox = window.findChild<QLineEdit *>();
         auto *const confirm = window.findChild<QPushButton *>();
         const auto label = [&window](const QString &name) { return window.findChild<QLabel *>(name); };
-        QVERIFY(s.before.isEmpty() || write(s.before));
+        QVERIFY(s.before.isEmpty() || writeFile(file, s.before));
         const bool ranked = s.score > 3 || s.before.isEmpty();
         window.setFinishedGame(std::int16_t(s.grade), s.score);
         window.show();
         QCOMPARE(std::pair(label(u"heading"_s)->text(), window.windowTitle()),
                  std::pair(ranked ? u"恭喜恭喜!您上榜了。您的大名:"_s : s.title, s.title));
-        QVERIFY(s.meanwhile.isEmpty() || write(s.meanwhile));
-        QLockFile otherGame(file.fileName() + u".lock"_s);
+        QVERIFY(s.meanwhile.isEmpty() || writeFile(file, s.meanwhile));
+        QLockFile otherGame(file + u".lock"_s);
         QVERIFY(s.inTheWay != u"held" || otherGame.tryLock(0));
         QVERIFY(s.inTheWay != u"pipe" || mkfifo(qPrintable(otherGame.fileName()), 0600) == 0);
-        QVERIFY(s.inTheWay != u"folder" || (file.remove() && QDir().mkdir(file.fileName())));
+        QVERIFY(s.inTheWay != u"folder" || (QFile::remove(file) && QDir().mkdir(file)));
         nameBox->setText(u"小明"_s);
         // A ranked player presses Enter in the name box; the others close the window.
         ranked ? QTest::keyClick(nameBox, Qt::Key_Return) : void(window.close());
@@ -72,9 +68,8 @@ private slots:
         const bool tryAgain = s.told == u"保存失败，请再试一次。";
         const bool stays = !s.told.isEmpty();
         QLabel *const notice = label(u"notice"_s);
-        QCOMPARE(QList({window.isVisible(), nameBox->isVisible(), notice->isVisibleTo(&window)}),
-                 QList({stays, tryAgain, stays && !tryAgain}));
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), s.after);
+        QCOMPARE(QList({window.isVisible(), nameBox->isVisible(), notice->isVisibleTo(&window)}), QList({stays, tryAgain, stays && !tryAgain}));
+        QCOMPARE(contents(file), s.after);
         QCOMPARE((tryAgain ? label(u"heading"_s) : notice)->text(), stays ? s.told : notice->text());
         QVERIFY(!tryAgain || nameBox->text() == u"小明"_s);
         QCOMPARE(sound.ids(), QList<Sound>{Sound::Leaderboard});
