@@ -18,29 +18,24 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString folder = arguments[1];
-    const QString player = arguments[2];
-    const int judgements = arguments[3].toInt();
     HistoryStore store;
-    store.open([&] { return HistoryWriter::Options{folder, player, folder + QStringLiteral("kobu.ini"), {}}; });
+    store.open([&] { return HistoryWriter::Options{folder, arguments[2], folder + QStringLiteral("kobu.ini"), {}}; });
     store.health().waitForFinished();
     std::puts("playing");
     const QDateTime started = QDateTime::currentDateTimeUtc();
-    const QByteArray startText = HistoryDatabase::timeText(started).toLatin1();
     store.beginGame(started, History::GameSettings{1, QStringLiteral("zh_CN"), History::Voice::BuiltIn, true});
     int question = 0;
     QTimer judge;
-    judge.setInterval(arguments[4].toInt());
     QObject::connect(&judge, &QTimer::timeout, &app, [&] {
-        ++question;
-        const int asked = question % 10 + 1;
+        const int asked = ++question % 10 + 1;
         store.recordJudgement(History::Judgement{question, 1, asked, asked, true, 1.5, 0});
-        std::printf("%s %d\n", startText.constData(), question);
+        std::printf("%s %d\n", qPrintable(HistoryDatabase::timeText(started)), question);
         std::fflush(stdout);
-        if (question == judgements) {
+        if (question == arguments[3].toInt()) {
             store.endGame(question * 10, QDateTime::currentDateTimeUtc());
             app.quit();
         }
     });
-    judge.start();
+    judge.start(arguments[4].toInt());
     return QCoreApplication::exec();
 }

@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <numeric>
 #include <random>
 
 #include <sys/resource.h>
@@ -21,6 +20,7 @@
 
 using namespace History;
 using Recordings = std::vector<HistoryWriter::Recording>;
+using GradeAndStep = std::pair<int, int>; // step 0: not step by step
 
 Q_DECLARE_METATYPE(EditResult)
 
@@ -61,12 +61,9 @@ QVariant ask(const QString &path, const QString &statement)
 {
     QVariant answer;
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look"));
-        database.setDatabaseName(path);
-        if (database.open()) {
-            QSqlQuery query(statement, database);
-            answer = query.next() ? query.value(0) : QVariant();
-        }
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("look")).setDatabaseName(path);
+        QSqlQuery query(statement, QSqlDatabase::database(QStringLiteral("look")));
+        answer = query.next() ? query.value(0) : QVariant();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("look"));
     return answer;
@@ -86,13 +83,6 @@ const QString GoodRow = QStringLiteral("小明,2026-12-07T12:00:00.000Z,1,1,3,3,
 QByteArray withBadRow(const QString &row)
 {
     return (CsvHeader + GoodRow + "\r\n" + row + "\r\n").toUtf8();
-}
-
-QByteArray withBadField(int column, const QString &value)
-{
-    QStringList fields = GoodRow.split(u',');
-    fields[column] = value;
-    return withBadRow(fields.join(u','));
 }
 
 QString describe(const std::vector<Player> &players)
@@ -201,25 +191,23 @@ private slots:
 
         const std::vector<GameSummary> games = database.lastGames(id, 3);
         QCOMPARE(games.size(), 3u);
-        QCOMPARE(std::tie(games[0].started, games[0].score, games[0].questions, games[0].rightFirstTime),
-                 std::tuple(localNoon(0).addSecs(60).toUTC(), std::optional<int>(), 3, 1));
-        QVERIFY(!games[0].ended.isValid());
+        QCOMPARE(std::tie(games[0].started, games[0].ended, games[0].score, games[0].questions, games[0].rightFirstTime),
+                 std::tuple(localNoon(0).addSecs(60).toUTC(), QDateTime(), std::optional<int>(), 3, 1));
         QCOMPARE(std::tie(games[1].ended, games[1].score, games[1].questions, games[1].rightFirstTime, games[1].settings),
                  std::tuple(localNoon(0).addSecs(30).toUTC(), std::optional(20), 2, 0, Mandarin));
         QCOMPARE(games[2].started, localNoon(1).toUTC());
 
-        const std::vector<DayCount> days = database.questionsPerDay(id, today, 30);
-        std::vector<DayCount> played;
-        std::copy_if(days.begin(), days.end(), std::back_inserter(played), [](const DayCount &day) { return day.questions > 0; });
-        QCOMPARE(played, (std::vector<DayCount>{{today.addDays(-29), 2}, {today.addDays(-1), 2}, {today, 5}}));
+        std::vector<DayCount> days = database.questionsPerDay(id, today, 30);
+        std::erase_if(days, [](const DayCount &day) { return day.questions == 0; });
+        QCOMPARE(days, (std::vector<DayCount>{{today.addDays(-29), 2}, {today.addDays(-1), 2}, {today, 5}}));
 
         const std::vector<WeekAccuracy> weeks = database.accuracyPerWeek(id, today, 12);
         const QDate monday = today.addDays(1 - today.dayOfWeek());
         QCOMPARE(std::pair(weeks.front().monday, weeks.back().monday), std::pair(monday.addDays(-77), monday));
-        const auto sum = [](std::pair<int, int> sum, const WeekAccuracy &week) {
-            return std::pair(sum.first + week.questions, sum.second + week.rightFirstTime);
-        };
-        QCOMPARE(std::accumulate(weeks.begin(), weeks.end(), std::pair(0, 0), sum), std::pair(11, 1));
+        std::pair sum(0, 0);
+        for (const WeekAccuracy &week : weeks)
+            sum = {sum.first + week.questions, sum.second + week.rightFirstTime};
+        QCOMPARE(sum, std::pair(11, 1));
     }
 
     void damaged_data()
@@ -276,15 +264,11 @@ private slots:
         QFETCH(QString, obstacle);
         QFETCH(int, firstTries);
         QTemporaryDir temporary;
-        QString folder = temporary.path() + u'/';
+        const QString folder = obstacle == "unwritable" ? QStringLiteral("/proc/self/") : temporary.path() + u'/'; // even for root
         const QString path = folder + "history.sqlite";
-        if (obstacle == "folder")
-            QVERIFY(QDir().mkdir(path));
-        else if (obstacle == "fifo")
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (obstacle == "unwritable")
-            folder = QStringLiteral("/proc/self/"); // even for root
-        else if (obstacle == "full" || obstacle == "newer")
+        QVERIFY(obstacle != "folder" || QDir().mkdir(path));
+        QVERIFY(obstacle != "fifo" || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (obstacle == "full" || obstacle == "newer")
             playGames(temporary, QStringLiteral("小明"), 1);
         if (obstacle == "newer") {
             ask(path, QStringLiteral("PRAGMA user_version = %1").arg(HistoryDatabase::SchemaVersion + 1));
@@ -303,12 +287,11 @@ private slots:
             HistoryWriter writer({folder, QStringLiteral("小明"), temporary.filePath("kobu.ini"), {}});
             writer.open();
             const auto player = writer.currentPlayer();
-            const std::size_t tries = player ? writer.database().firstTries(player->id).size() : 0;
-            const bool wrote = writer.write(sampleGame(Noon.addSecs(60)));
-            const EditResult added = writer.database().addPlayer("Ann");
+            // In this order: what was read, then a game written and a player added, then what it says.
+            QList<bool> faults{firstTries >= 0 && (player ? writer.database().firstTries(player->id).size() : 0) != std::size_t(firstTries),
+                               writer.write(sampleGame(Noon.addSecs(60))), writer.database().addPlayer("Ann") != EditResult::CannotWrite};
             const Health after = writer.database().health();
-            const QList<bool> faults{wrote, added != EditResult::CannotWrite, after.canWrite, after.whyNot.isEmpty(),
-                                     !after.damagedSetAside.isEmpty(), firstTries >= 0 && tries != std::size_t(firstTries)};
+            faults << after.canWrite << after.whyNot.isEmpty() << !after.damagedSetAside.isEmpty();
             _exit(int(faults.indexOf(true) + 1)); // the first fault's place, from 1; 0 for none
         }
         int status = -1;
@@ -353,19 +336,13 @@ private slots:
             recorder.judged(Judgement{1, 1, 7, 7, true, 0, 0});
         }
         QCOMPARE(judgementsWhere(path), 4);
-        const double first = ask(path, "SELECT seconds FROM judgements WHERE asked = 3 AND try = 1").toDouble();
-        const double retry = ask(path, "SELECT seconds FROM judgements WHERE asked = 3 AND try = 2").toDouble();
-        const double next = ask(path, "SELECT seconds FROM judgements WHERE asked = 5").toDouble();
+        const auto seconds = [&path](const QString &where) { return ask(path, "SELECT seconds FROM judgements WHERE " + where).toDouble(); };
+        const double first = seconds("asked = 3 AND try = 1"), retry = seconds("asked = 3 AND try = 2"), next = seconds("asked = 5");
         QVERIFY2(first >= 0.3 && retry >= first + 0.2 && next < first, qPrintable(QStringLiteral("%1 %2 %3").arg(first).arg(retry).arg(next)));
         HistoryWriter writer(optionsFor(folder));
         writer.open();
         QCOMPARE(writer.currentPlayer()->name, "小红");
-        QFuture<std::vector<Player>> neverAnswered;
-        {
-            HistoryStore unopened;
-            neverAnswered = unopened.players();
-        }
-        QVERIFY(neverAnswered.isCanceled());
+        QVERIFY([] { return HistoryStore().players(); }().isCanceled());
     }
 
     // Killed at random moments, a game leaves a whole file with every judgement handed over 100 ms before.
@@ -472,10 +449,13 @@ private slots:
         const std::pair<int, QString> badFields[]{
             {0, " "}, {0, QString(25, u'猴')}, {1, "yesterday"}, {2, "0"}, {3, "x"}, {4, "0"}, {4, "11"}, {5, "-1"}, {5, "12"},
             {6, "2"}, {7, "-1"}, {7, "inf"}, {8, "-1"}, {9, "5"}, {9, "0"}, {10, "fr"}, {11, "robot"}};
-        for (const auto &[column, value] : badFields)
+        for (const auto &[column, value] : badFields) {
+            QStringList fields = GoodRow.split(u',');
+            fields[column] = value;
             QTest::addRow("%s %s", qPrintable(columns[column]), qPrintable(value))
-                << withBadField(column, value) << QStringLiteral("第3行：“%1”列的值“%2”不对").arg(columns[column], value);
-        QTest::newRow("open quote") << withBadField(0, "\"小明") << "第3行：";
+                << withBadRow(fields.join(u',')) << QStringLiteral("第3行：“%1”列的值“%2”不对").arg(columns[column], value);
+        }
+        QTest::newRow("open quote") << withBadRow(u'"' + GoodRow) << "第3行：";
         QTest::newRow("not UTF-8") << (CsvHeader.toUtf8() + "\r\n\r\n\xff\xfe,1\r\n") << "第4行：";
     }
 
@@ -520,12 +500,11 @@ private slots:
     {
         QTest::addColumn<int>("playersGrade");
         QTest::addColumn<int>("asked"); // on the command line; 0 for none
-        QTest::addColumn<int>("grade");
-        QTest::addColumn<int>("step"); // 0: not step by step
-        QTest::newRow("the player's") << 2 << 0 << 2 << 0;
-        QTest::newRow("asked over the player's") << 4 << 3 << 3 << 0;
-        QTest::newRow("the player's 4, from the history") << 4 << 0 << 4 << 3;
-        QTest::newRow("asked 4, from the history") << 1 << 4 << 4 << 3;
+        QTest::addColumn<GradeAndStep>("chosen");
+        QTest::newRow("the player's") << 2 << 0 << std::pair(2, 0);
+        QTest::newRow("asked over the player's") << 4 << 3 << std::pair(3, 0);
+        QTest::newRow("the player's 4, from the history") << 4 << 0 << std::pair(4, 3);
+        QTest::newRow("asked 4, from the history") << 1 << 4 << std::pair(4, 3);
     }
 
     // Each new game plays the grade asked for, else the player's; the step-by-step one starts where the
@@ -534,26 +513,22 @@ private slots:
     {
         QFETCH(int, playersGrade);
         QFETCH(int, asked);
-        QFETCH(int, grade);
-        QFETCH(int, step);
+        QFETCH(GradeAndStep, chosen);
         QTemporaryDir folder;
         HistoryStore store;
         const GradeSelection selection(store, asked ? std::optional(asked) : std::nullopt);
         store.open([&folder] { return optionsFor(folder, QStringLiteral("小明")); });
         store.beginGame(Noon, Mandarin);
-        int question = 0;
-        for (int number = 1; number <= 4; ++number) {
-            for (int request = 0; request < 6; ++request)
-                store.recordJudgement(Judgement{++question, 1, number, number < 4 ? number : 0, number < 4, 1, 0});
-        }
+        for (int question = 0; question < 24; ++question) // six of each number, 1 to 4
+            store.recordJudgement(Judgement{question + 1, 1, question / 6 + 1, question < 18 ? question / 6 + 1 : 0, question < 18, 1, 0});
         store.endGame(0, Noon.addSecs(60));
         QCOMPARE(store.setGrade(store.currentPlayer().result()->id, playersGrade).result(), EditResult::Done);
-        const auto chosen = [&selection] {
+        const auto chosenNow = [&selection] {
             const std::unique_ptr<Grade> next = selection.forNewGame();
             const auto *const stepByStep = dynamic_cast<const StepByStep *>(next.get());
             return std::pair(int(next->number()), stepByStep ? stepByStep->step() : 0);
         };
-        QTRY_COMPARE(chosen(), std::pair(grade, step));
+        QTRY_COMPARE(chosenNow(), chosen);
     }
 };
 
