@@ -2,6 +2,7 @@
 #include "rulesrecorder.h"
 #include "testfiles.h"
 #include "widgets/firstframe.h"
+#include "widgets/secondarywindow.h"
 
 #include <QLockFile>
 #include <QTest>
@@ -23,6 +24,36 @@ class tst_SecondaryWindows : public QObject
 {
     Q_OBJECT
 private slots:
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("game");
+        QTest::addColumn<QSize>("inside");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("room");
+        QTest::addColumn<QRect>("place");
+        const QRect window(54, 73, 694, 438), screen(0, 0, 1024, 768);
+        const QMargins titleBar(1, 20, 1, 1);
+        QTest::newRow("centred") << window << QSize(300, 200) << titleBar << screen << QRect(251, 192, 300, 200);
+        QTest::newRow("title bar kept on screen") << window << QSize(898, 580) << titleBar << screen << QRect(1, 20, 898, 580);
+        QTest::newRow("at the far edges") << QRect(700, 500, 300, 200) << QSize(400, 300) << QMargins() << screen
+                                          << QRect(624, 450, 400, 300);
+        QTest::newRow("its frame at the far edges") << QRect(700, 560, 300, 200) << QSize(400, 300) << titleBar << screen
+                                                    << QRect(623, 467, 400, 300);
+        QTest::newRow("larger than the room") << window << QSize(1200, 900) << QMargins() << QRect(0, 30, 1024, 738)
+                                              << QRect(0, 30, 1200, 900);
+        QTest::newRow("full screen") << screen << QSize(780, 580) << QMargins() << screen << QRect(122, 94, 780, 580);
+    }
+
+    // A window over the game is centred on it, but never so that its frame or title bar leaves the room.
+    void placement()
+    {
+        QFETCH(QRect, game);
+        QFETCH(QSize, inside);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, room);
+        QTEST(centredOver(game, inside, frame, room), "place");
+    }
+
     void leaderboard_data()
     {
         QTest::addColumn<Showing>("s");

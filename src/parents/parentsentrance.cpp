@@ -33,9 +33,8 @@ void ParentsEntrance::askAtTheDoor()
     // As large as the game around it.
     m_doorDialog->setFont(scaledFont(QApplication::font(), m_game.factor()));
     m_doorDialog->adjustSize();
+    m_doorDialog->setGeometry(centredOver(m_game, m_doorDialog->size()));
     m_doorDialog->open();
-    // Centred title bar and all, which it has once open.
-    m_doorDialog->move(centredOver(m_game, m_doorDialog->frameGeometry()).topLeft());
 }
 
 void ParentsEntrance::openCorner()
@@ -50,6 +49,6 @@ void ParentsEntrance::openCorner()
             m_corner->addRecordingPage(new VoiceRecordingPage(m_voiceFolder, *m_voicePlayer));
     }
     m_corner->setFactor(m_game.factor());
+    m_corner->setGeometry(centredOver(m_game, m_corner->size().expandedTo(m_corner->minimumSizeHint())));
     m_corner->open();
-    m_corner->move(centredOver(m_game, m_corner->frameGeometry()).topLeft());
 }

@@ -7,15 +7,27 @@
 
 #include <algorithm>
 
-QRect centredOver(const QWidget &gameWindow, QRect place)
+QRect centredOver(QRect gameInside, QSize inside, QMargins frame, QRect room)
 {
-    place.moveCenter(gameWindow.geometry().center());
-    if (const QScreen *screen = gameWindow.screen()) {
-        const QRect room = screen->availableGeometry();
-        place.moveLeft(std::clamp(place.left(), room.left(), std::max(room.left(), room.right() - place.width())));
-        place.moveTop(std::clamp(place.top(), room.top(), std::max(room.top(), room.bottom() - place.height())));
-    }
+    QRect place(QPoint(), inside);
+    place.moveCenter(gameInside.center());
+    room -= frame;
+    const auto within = [](int start, int length, int roomStart, int roomLength) {
+        return std::clamp(start, roomStart, std::max(roomStart, roomStart + roomLength - length));
+    };
+    place.moveTopLeft({within(place.left(), place.width(), room.left(), room.width()),
+                       within(place.top(), place.height(), room.top(), room.height())});
     return place;
+}
+
+QRect centredOver(const QWidget &gameWindow, QSize inside)
+{
+    const QRect gameInside = gameWindow.geometry();
+    const QRect gameFrame = gameWindow.frameGeometry();
+    const QMargins frame(gameInside.left() - gameFrame.left(), gameInside.top() - gameFrame.top(),
+                         gameFrame.right() - gameInside.right(), gameFrame.bottom() - gameInside.bottom());
+    const QScreen *screen = gameWindow.screen();
+    return centredOver(gameInside, inside, frame, screen ? screen->availableGeometry() : gameFrame | gameInside);
 }
 
 SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName, const QString &caption,
@@ -54,7 +66,7 @@ void SecondaryWindow::setVisible(bool visible)
         load();
         // The inside centred on the game's inside, in a window or on the
         // whole screen; the window manager adds its frame around it.
-        setGeometry(centredOver(*parentWidget(), QRect(QPoint(), size())));
+        setGeometry(centredOver(*parentWidget(), size()));
     }
     QDialog::setVisible(visible);
 }

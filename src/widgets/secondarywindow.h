@@ -6,9 +6,13 @@
 
 #include "widgets/designscale.h"
 
-// Where a window of place's size goes over the game window: centred on it,
-// yet wholly on the game's screen.
-QRect centredOver(const QWidget &gameWindow, QRect place);
+// Where the inside of a window of the given size goes: centred on the game's
+// inside, yet wholly in the room, its frame and title bar included.
+QRect centredOver(QRect gameInside, QSize inside, QMargins frame, QRect room);
+// The same over the game window, on its screen. A window's frame is known
+// only once the window manager has framed it, which comes after it is shown:
+// the game's own frame stands in for it, as the same window manager draws both.
+QRect centredOver(const QWidget &gameWindow, QSize inside);
 
 // A fixed-size white dialog over the game window: window-modal, so the game
 // takes no input while it is open and gets it back when it closes, and
