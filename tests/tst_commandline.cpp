@@ -130,6 +130,8 @@ private slots:
         for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             environment.remove(QLatin1String(variable));
         environment.insert(u"LANG"_s, locale);
+        const QTemporaryDir settings; // not a language saved on this machine
+        environment.insert(u"XDG_CONFIG_HOME"_s, settings.path());
         game.setProcessEnvironment(environment);
         game.start(QStringLiteral(KOBU_EXECUTABLE), arguments);
         QVERIFY(game.waitForFinished(60000));
