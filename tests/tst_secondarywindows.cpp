@@ -1,4 +1,10 @@
+#include "help/helpwindow.h"
+#include "history/historystore.h"
 #include "leaderboard/leaderboardwindow.h"
+#include "parents/adultdoor.h"
+#include "parents/doordialog.h"
+#include "parents/parentscorner.h"
+#include "parents/playerpicker.h"
 #include "rulesrecorder.h"
 #include "testfiles.h"
 #include "widgets/firstframe.h"
@@ -42,6 +48,38 @@ private slots:
         QTest::newRow("larger than the room") << window << QSize(1200, 900) << QMargins() << QRect(0, 30, 1024, 738)
                                               << QRect(0, 30, 1200, 900);
         QTest::newRow("full screen") << screen << QSize(780, 580) << QMargins() << screen << QRect(122, 94, 780, 580);
+    }
+
+    void keyboardStaysOverTheGame_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"help", "picker", "door", "corner"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    // A click on the game while a window is open over it gives the game the keyboard, where every key is blocked:
+    // the window takes it back, and hands it to the game when it closes.
+    void keyboardStaysOverTheGame()
+    {
+        QFETCH(QString, kind);
+        HistoryStore history;
+        AdultDoor door(1);
+        QWidget game; // goes first, with the windows over it
+        const std::map<QString, std::function<QDialog *()>> make{
+            {"help", [&] { return new HelpWindow(game); }},
+            {"picker", [&] { return new PlayerPicker({{1, u"小明"_s, 0, 1, {}}, {2, u"Ann"_s, 0, 1, {}}}, 1, &game); }},
+            {"door", [&] { return new DoorDialog(door, &game); }},
+            {"corner", [&] { return new ParentsCorner(history, {}, &game); }},
+        };
+        game.show();
+        QVERIFY(QTest::qWaitForWindowActive(&game));
+        QDialog *const dialog = make.at(kind)();
+        dialog->open();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        game.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        dialog->reject();
+        QTRY_COMPARE(QApplication::activeWindow(), &game);
     }
 
     // A window over the game is centred on it, but never so that its frame or title bar leaves the room.

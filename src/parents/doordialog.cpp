@@ -2,6 +2,7 @@
 
 #include "parents/adultdoor.h"
 #include "widgets/designscale.h"
+#include "widgets/keyboardkeeper.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -26,6 +27,7 @@ DoorDialog::DoorDialog(AdultDoor &door, QWidget *parent)
 {
     setObjectName(QStringLiteral("doorDialog"));
     setWindowModality(Qt::WindowModal);
+    keepKeyboardOverGame(*this);
 
     m_prompt = new QLabel(this);
     m_question = new QLabel(this);

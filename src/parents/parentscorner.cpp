@@ -7,6 +7,7 @@
 #include "parents/preferencespage.h"
 #include "players/playerpicture.h"
 #include "widgets/designscale.h"
+#include "widgets/keyboardkeeper.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -38,6 +39,7 @@ ParentsCorner::ParentsCorner(HistoryStore &history, const Preferences &preferenc
 {
     setObjectName(QStringLiteral("parentsCorner"));
     setWindowModality(Qt::WindowModal);
+    keepKeyboardOverGame(*this);
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "players/playerpicture.h"
 #include "widgets/designscale.h"
+#include "widgets/keyboardkeeper.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -23,6 +24,7 @@ PlayerPicker::PlayerPicker(const std::vector<History::Player> &players, std::int
 {
     setObjectName(QStringLiteral("playerPicker"));
     setWindowModality(Qt::WindowModal);
+    keepKeyboardOverGame(*this);
     m_question = new QLabel(this);
     QFont large = scaledFont(m_question->font(), 2);
     large.setBold(true);

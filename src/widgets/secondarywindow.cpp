@@ -1,5 +1,7 @@
 #include "widgets/secondarywindow.h"
 
+#include "widgets/keyboardkeeper.h"
+
 #include <QKeyEvent>
 #include <QPalette>
 #include <QRect>
@@ -44,19 +46,7 @@ SecondaryWindow::SecondaryWindow(QWidget &gameWindow, const QString &objectName,
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
-    // Without a window manager nobody else hands the keyboard back, and
-    // space and Enter would go nowhere until the child clicks the game.
-    connect(this, &QDialog::finished, &gameWindow, [&gameWindow] { gameWindow.activateWindow(); });
-    gameWindow.installEventFilter(this);
-}
-
-bool SecondaryWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    // A click on the game makes the window manager give it the keyboard,
-    // where every key is blocked while this is open: Esc would do nothing.
-    if (watched == parentWidget() && event->type() == QEvent::WindowActivate && isVisible())
-        activateWindow();
-    return QDialog::eventFilter(watched, event);
+    keepKeyboardOverGame(*this);
 }
 
 void SecondaryWindow::setVisible(bool visible)

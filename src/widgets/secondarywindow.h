@@ -34,7 +34,6 @@ protected:
     // Esc closes the window unless it waits for something only it can take.
     virtual bool closesOnEscape() const { return true; }
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
