@@ -24,21 +24,21 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<CommandLine>("expected");
-        QTest::newRow("help") << QStringList{"--help"} << CommandLine{.action = Action::PrintAndExit, .text = "--language <代码>"};
         QTest::newRow("version") << QStringList{"-v"} << CommandLine{.action = Action::PrintAndExit, .text = "kobu 1."};
         QTest::newRow("unknown language") << QStringList{"--language", "fr"} << CommandLine{.action = Action::Fail, .text = "“fr”：请从 zh_CN|zh_TW|zh_HK|en"};
         QTest::newRow("no language") << QStringList{"--language"} << CommandLine{.action = Action::Fail, .text = "“--language”后面少了代码"};
         QTest::newRow("a switch with a value") << QStringList{"--fullscreen=yes"} << CommandLine{.action = Action::Fail, .text = "“--fullscreen”不带值"};
         QTest::newRow("a file name") << QStringList{"--fullscreen", "scores.txt"} << CommandLine{.action = Action::Fail, .text = "多余的参数“scores.txt”", .fullScreen = true};
         QTest::newRow("after --") << QStringList{"--", "-reverse"} << CommandLine{.action = Action::Fail, .text = "多余的参数“--”"};
-        QTest::newRow("English, full screen, parents") << QStringList{"--language=en", "-fullscreen", "--parents"}
-                                                       << CommandLine{.fullScreen = true, .language = Language::English, .parentsCorner = true};
+        QTest::newRow("every setting for play") << QStringList{"--language=en", "-fullscreen", "--parents", "--player", "小明, 4岁",
+                                                               "--grade", "4", "--platform", "offscreen", "-display", ":3"}
+            << CommandLine{.fullScreen = true, .language = Language::English, .parentsCorner = true, .player = "小明, 4岁",
+                           .grade = 4, .qtPlatform = "offscreen", .qtDisplay = ":3"};
         // QApplication takes these itself: not the player's mistakes.
         QTest::newRow("session restore, Qt's switches and values")
             << QStringList{"-session", "10d2a8c1f4000170", "--language", "zh_HK", "-reverse", "-stylesheet", "a.qss",
                            "--style=fusion", "-nograb", "-qwindowtitle", "x", "-qmljsdebugger=port:1"}
             << CommandLine{.language = Language::Cantonese};
-        QTest::newRow("player") << QStringList{"--player", "小明, 4岁"} << CommandLine{.player = "小明, 4岁"};
         QTest::newRow("player, 25 characters") << QStringList{"--player=" + QString(25, u'猴')}
                                                << CommandLine{.action = Action::Fail, .text = "1 到 24 个字", .player = QString(25, u'猴')};
         QTest::newRow("progress") << QStringList{"--progress"} << CommandLine{.action = Action::Progress};
@@ -49,10 +49,7 @@ private slots:
                                 << CommandLine{.action = Action::Report, .reportPlayer = "小明", .reportFile = "ming.pdf"};
         QTest::newRow("report without a file") << QStringList{"--report", "小明"}
                                                << CommandLine{.action = Action::Fail, .text = "“--report”后面少了文件.pdf"};
-        QTest::newRow("grade") << QStringList{"--grade", "4"} << CommandLine{.grade = 4};
         QTest::newRow("no such grade") << QStringList{"--grade=5"} << CommandLine{.action = Action::Fail, .text = "没有“5”这一级：请从 1 到 4 中选一个。", .grade = 5};
-        QTest::newRow("where windows go") << QStringList{"--platform", "offscreen", "-display", ":3"}
-                                          << CommandLine{.qtPlatform = "offscreen", .qtDisplay = ":3"};
     }
 
     void parse()

@@ -42,8 +42,6 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QStringList>("told");
         QTest::addColumn<int>("seated"); // at the end, painted and counted alike
-        QTest::newRow("right, then the next question") << "right back" << QStringList{
-            "start grade 1 aloud", "asked", "1.1 asked 6 gave 6 right u0", "asked"} << 0;
         QTest::newRow("a miss, unloads and the retry") << "wrong unload unload right back unload wrong" << QStringList{
             "start grade 1 aloud", "asked", "1.1 asked 6 gave 7 u0", "1.2 asked 6 gave 6 right u2", "asked",
             "2.1 asked 9 gave 10 u1"} << 0;

@@ -115,7 +115,6 @@ private slots:
         QTest::addColumn<int>("pictureScale");
         QTest::newRow("window") << QSize(694, 438) << 1;
         QTest::newRow("2.461, a hair below 400 unless rounded") << QSize(1708, 1080) << 3;
-        QTest::newRow("1080p, 2.466") << QSize(1920, 1080) << 3;
         QTest::newRow("4K") << QSize(3840, 2160) << 5;
     }
     void atEveryFactor()
@@ -171,7 +170,6 @@ private slots:
             ++frames, between += train->x() != onScreen(left);
         });
         clickAt(TrainFront, "train");
-        QVERIFY(timer("departureTimer")->isActive() && rules().livesLeft() == GameRules::Lives);
         QTest::qWait(1000);
         QVERIFY(frames > 30 && between > frames / 2);
     }
