@@ -11,6 +11,9 @@
 
 using namespace Qt::StringLiterals;
 using Outcome = AdultDoor::Outcome;
+// The errors answered, what each brought, the wait after them and what it leaves of the lockout.
+struct Answers { QList<int> errors; QList<Outcome> outcomes; int waitedMs, secondsLocked; };
+Q_DECLARE_METATYPE(Answers)
 
 class tst_AdultDoor : public QObject
 {
@@ -21,39 +24,32 @@ private slots:
     // opens the door unless it is still shut.
     void answers_data()
     {
-        QTest::addColumn<QList<int>>("errors");
-        QTest::addColumn<QList<Outcome>>("outcomes");
-        QTest::addColumn<int>("waitedMs");
-        QTest::addColumn<int>("secondsLocked");
+        QTest::addColumn<Answers>("a");
         const QList<int> threeWrong{-1, 5, 1};
         const QList<Outcome> shut{Outcome::AskedAgain, Outcome::AskedAgain, Outcome::Locked};
-        QTest::newRow("three wrong") << threeWrong << shut << 0 << 30;
-        QTest::newRow("three wrong, just before") << threeWrong << shut << 29999 << 1;
-        QTest::newRow("three wrong, thirty seconds") << threeWrong << shut << 30000 << 0;
+        QTest::newRow("three wrong, just before") << Answers{threeWrong, shut, 29999, 1};
+        QTest::newRow("three wrong, thirty seconds") << Answers{threeWrong, shut, 30000, 0};
         QTest::newRow("a right answer starts the count again")
-            << QList{1, 1, 0, 1, 1}
-            << QList{Outcome::AskedAgain, Outcome::AskedAgain, Outcome::Opened, Outcome::AskedAgain, Outcome::AskedAgain}
-            << 0 << 0;
+            << Answers{{1, 1, 0, 1, 1}, {Outcome::AskedAgain, Outcome::AskedAgain, Outcome::Opened, Outcome::AskedAgain, Outcome::AskedAgain}, 0, 0};
     }
 
     // Every answer brings a question with another product, both numbers from 6 to 9.
     void answers()
     {
-        QFETCH(QList<int>, errors);
-        QFETCH(int, waitedMs);
+        QFETCH(Answers, a);
         std::chrono::steady_clock::time_point now{}; // moved by hand
         AdultDoor door(7, [&now] { return now; });
         const auto product = [&door] { return door.leftFactor() * door.rightFactor(); };
         QList<Outcome> seen;
-        for (int error : errors) {
+        for (int error : a.errors) {
             const int asked = product();
             QVERIFY(door.leftFactor() >= 6 && door.leftFactor() <= 9 && door.rightFactor() >= 6 && door.rightFactor() <= 9);
             seen.append(door.answer(asked + error));
             QVERIFY(seen.last() == Outcome::Locked || product() != asked);
         }
-        QTEST(seen, "outcomes");
-        now += std::chrono::milliseconds(waitedMs);
-        QTEST(door.secondsLocked(), "secondsLocked");
+        QCOMPARE(seen, a.outcomes);
+        now += std::chrono::milliseconds(a.waitedMs);
+        QCOMPARE(door.secondsLocked(), a.secondsLocked);
         QCOMPARE(door.answer(product()), door.secondsLocked() ? Outcome::Locked : Outcome::Opened);
     }
 

@@ -113,11 +113,8 @@ private slots:
         FamilyPage page;
         page.setPlayers(Family);
         page.show();
-        QSignalSpy adds(&page, &FamilyPage::addWanted);
-        QSignalSpy renames(&page, &FamilyPage::renameWanted);
-        QSignalSpy pictures(&page, &FamilyPage::pictureWanted);
-        QSignalSpy grades(&page, &FamilyPage::gradeWanted);
-        QSignalSpy removals(&page, &FamilyPage::removeWanted);
+        QSignalSpy adds(&page, &FamilyPage::addWanted), renames(&page, &FamilyPage::renameWanted);
+        QSignalSpy pictures(&page, &FamilyPage::pictureWanted), grades(&page, &FamilyPage::gradeWanted), removals(&page, &FamilyPage::removeWanted);
         auto *const gradeBox = page.findChild<QComboBox *>(u"gradeBox"_s);
         auto *const nameBox = page.findChild<QLineEdit *>(u"nameBox"_s);
         page.findChild<QListWidget *>()->setCurrentRow(1);

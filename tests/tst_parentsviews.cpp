@@ -35,6 +35,9 @@ QImage painted(QSize size, const std::function<void(QPainter &, const QRectF &)>
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Asked>)
+// Bars on a scale whose top is `top`.
+struct Chart { BarChart::Scale scale; QList<std::optional<double>> values; double top; };
+Q_DECLARE_METATYPE(Chart)
 
 class tst_ParentsViews : public QObject
 {
@@ -134,21 +137,17 @@ private slots:
 
     void chart_data()
     {
-        QTest::addColumn<BarChart::Scale>("scale");
-        QTest::addColumn<QList<std::optional<double>>>("values");
-        QTest::addColumn<double>("top");
-        QTest::newRow("accuracy") << BarChart::Scale::Fraction
-                                  << QList<std::optional<double>>{0.25, std::nullopt, 1.0, 0.0, 0.6} << 1.0;
-        QTest::newRow("questions") << BarChart::Scale::Count << QList<std::optional<double>>{3, 0, 17, 9} << 20.0;
-        QTest::newRow("few questions") << BarChart::Scale::Count << QList<std::optional<double>>{1, 2} << 4.0;
+        QTest::addColumn<Chart>("c");
+        QTest::newRow("accuracy") << Chart{BarChart::Scale::Fraction, {0.25, std::nullopt, 1.0, 0.0, 0.6}, 1.0};
+        QTest::newRow("questions") << Chart{BarChart::Scale::Count, {3, 0, 17, 9}, 20.0};
+        QTest::newRow("few questions") << Chart{BarChart::Scale::Count, {1, 2}, 4.0};
     }
 
     // Painted at the window's size and at 4K, each bar is as high as its value says.
     void chart()
     {
-        QFETCH(BarChart::Scale, scale);
-        QFETCH(QList<std::optional<double>>, values);
-        QFETCH(double, top);
+        QFETCH(Chart, c);
+        const auto &[scale, values, top] = c;
         QList<BarChart::Bar> bars;
         for (const std::optional<double> &value : values)
             bars.append({QString(), value});

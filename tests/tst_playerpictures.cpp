@@ -14,10 +14,9 @@ private slots:
     {
         QTest::addColumn<PlayerPicture>("picture");
         QTest::addColumn<int>("scale");
-        for (const PlayerPicture picture : PlayerPictures::all) {
+        for (const PlayerPicture picture : PlayerPictures::all)
             for (int scale = 1; scale <= LargestPictureScale; ++scale)
                 QTest::addRow("%s %dx", qPrintable(PlayerPictures::code(picture)), scale) << picture << scale;
-        }
     }
 
     // Every animal at every scale: a round badge, see-through in the corners. A screen between two scales
@@ -29,7 +28,6 @@ private slots:
         const QImage image(PlayerPictures::resource(picture, scale));
         const int side = PlayerPictures::Size * scale;
         QCOMPARE(image.size(), QSize(side, side));
-        QVERIFY(image.hasAlphaChannel());
         for (const QPoint corner : {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
             QCOMPARE(qAlpha(image.pixel(corner)), 0);
         for (const QPoint inside : {QPoint(side / 2, side / 2), QPoint(side / 8, side / 2), QPoint(side / 2, side * 7 / 8)})
@@ -40,22 +38,20 @@ private slots:
         QCOMPARE(drawn.devicePixelRatio(), qreal(variant));
     }
 
-    // Eight different animals, each with its own name and a code that finds it again.
+    // Eight different animals, each with its own name and a code that finds it again (so no two share one).
     void animals()
     {
-        std::set<QString> codes, names;
+        std::set<QString> names;
         QList<QImage> pictures;
         for (const PlayerPicture picture : PlayerPictures::all) {
-            codes.insert(PlayerPictures::code(picture));
             names.insert(PlayerPictures::name(picture));
             const QImage image(PlayerPictures::resource(picture, 1));
             QVERIFY(!pictures.contains(image));
             pictures.append(image);
             QCOMPARE(PlayerPictures::fromCode(PlayerPictures::code(picture)), picture);
         }
-        QCOMPARE(codes.size() + names.size(), 2 * PlayerPictures::all.size());
+        QCOMPARE(names.size(), PlayerPictures::all.size());
         QCOMPARE(PlayerPictures::fromCode(QStringLiteral("Cat")), std::nullopt);
-        QCOMPARE(PlayerPictures::fromCode(QString()), std::nullopt);
     }
 };
 

@@ -25,6 +25,9 @@ const QByteArray Played = "A,30\r\nB,20\r\nC,10\r\nD,9\r\nE,8\r\nF,7\r\nG,6\r\nH
 struct Showing { QByteArray before; int score; QByteArray meanwhile; QString inTheWay; QByteArray after; QString told;
                  int grade = 1; QString title = u"排行榜"_s; };
 Q_DECLARE_METATYPE(Showing)
+// The game's window, the other window's inside and frame, the room on the screen: where it goes.
+struct Placement { QRect game; QSize inside; QMargins frame; QRect room, place; };
+Q_DECLARE_METATYPE(Placement)
 
 class tst_SecondaryWindows : public QObject
 {
@@ -32,22 +35,13 @@ class tst_SecondaryWindows : public QObject
 private slots:
     void placement_data()
     {
-        QTest::addColumn<QRect>("game");
-        QTest::addColumn<QSize>("inside");
-        QTest::addColumn<QMargins>("frame");
-        QTest::addColumn<QRect>("room");
-        QTest::addColumn<QRect>("place");
+        QTest::addColumn<Placement>("p");
         const QRect window(54, 73, 694, 438), screen(0, 0, 1024, 768);
         const QMargins titleBar(1, 20, 1, 1);
-        QTest::newRow("centred") << window << QSize(300, 200) << titleBar << screen << QRect(251, 192, 300, 200);
-        QTest::newRow("title bar kept on screen") << window << QSize(898, 580) << titleBar << screen << QRect(1, 20, 898, 580);
-        QTest::newRow("at the far edges") << QRect(700, 500, 300, 200) << QSize(400, 300) << QMargins() << screen
-                                          << QRect(624, 450, 400, 300);
-        QTest::newRow("its frame at the far edges") << QRect(700, 560, 300, 200) << QSize(400, 300) << titleBar << screen
-                                                    << QRect(623, 467, 400, 300);
-        QTest::newRow("larger than the room") << window << QSize(1200, 900) << QMargins() << QRect(0, 30, 1024, 738)
-                                              << QRect(0, 30, 1200, 900);
-        QTest::newRow("full screen") << screen << QSize(780, 580) << QMargins() << screen << QRect(122, 94, 780, 580);
+        QTest::newRow("centred") << Placement{window, {300, 200}, titleBar, screen, {251, 192, 300, 200}};
+        QTest::newRow("title bar kept on screen") << Placement{window, {898, 580}, titleBar, screen, {1, 20, 898, 580}};
+        QTest::newRow("its frame at the far edges") << Placement{{700, 560, 300, 200}, {400, 300}, titleBar, screen, {623, 467, 400, 300}};
+        QTest::newRow("larger than the room") << Placement{window, {1200, 900}, {}, {0, 30, 1024, 738}, {0, 30, 1200, 900}};
     }
 
     void keyboardStaysOverTheGame_data()
@@ -85,11 +79,8 @@ private slots:
     // A window over the game is centred on it, but never so that its frame or title bar leaves the room.
     void placement()
     {
-        QFETCH(QRect, game);
-        QFETCH(QSize, inside);
-        QFETCH(QMargins, frame);
-        QFETCH(QRect, room);
-        QTEST(centredOver(game, inside, frame, room), "place");
+        QFETCH(Placement, p);
+        QCOMPARE(centredOver(p.game, p.inside, p.frame, p.room), p.place);
     }
 
     void leaderboard_data()
@@ -134,8 +125,7 @@ private slots:
         ranked ? QTest::keyClick(nameBox, Qt::Key_Return) : void(window.close());
         QCOMPARE(confirm->isEnabled(), !ranked);
         QTRY_VERIFY_WITH_TIMEOUT(confirm->isEnabled(), 20000);
-        const bool tryAgain = s.told == u"保存失败，请再试一次。";
-        const bool stays = !s.told.isEmpty();
+        const bool tryAgain = s.told == u"保存失败，请再试一次。", stays = !s.told.isEmpty();
         QLabel *const notice = label(u"notice"_s);
         QCOMPARE(QList({window.isVisible(), nameBox->isVisible(), notice->isVisibleTo(&window)}), QList({stays, tryAgain, stays && !tryAgain}));
         QCOMPARE(contents(file), s.after);

@@ -1,6 +1,7 @@
 #include "sound/soundplayer.h"
 #include "language/language.h"
 #include "sound/voicetake.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -19,13 +20,6 @@ QByteArray recording(int rate, int channels, double seconds)
     qToLittleEndian(quint32(rate * channels * 2), wave.data() + 28);
     qToLittleEndian(quint16(channels * 2), wave.data() + 32);
     return wave;
-}
-
-// Puts a recording in place (none when null).
-bool place(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
 }
 
 } // namespace
@@ -90,8 +84,8 @@ private slots:
         QVERIFY(QDir(data.path()).mkdir(u"voice"_s) && QDir(program.path()).mkdir(u"voice"_s));
         const QString dataPath = data.filePath(u"voice/1.wav"_s);
         // A pipe would block a reader forever.
-        QVERIFY(dataFile == "pipe" ? mkfifo(QFile::encodeName(dataPath).constData(), 0600) == 0 : place(dataPath, dataFile));
-        QVERIFY(place(program.filePath(u"voice/1.wav"_s), programFile));
+        QVERIFY(dataFile == "pipe" ? mkfifo(QFile::encodeName(dataPath).constData(), 0600) == 0 : writeFile(dataPath, dataFile));
+        QVERIFY(programFile.isNull() || writeFile(program.filePath(u"voice/1.wav"_s), programFile));
         SoundPlayer sound(SoundLibrary(u":/wav/"_s, SoundLibrary::voiceFolders(data.path(), program.path())));
         sound.play(Sound::Number1);
         // Decoded away from the interface thread, slowly on a busy machine.
@@ -105,7 +99,7 @@ private slots:
     {
         QTemporaryDir player;
         for (int number = Sounds::FirstNumber; number <= Sounds::LastNumber; ++number) // the largest the game takes
-            QVERIFY(place(player.filePath(SoundLibrary::recordingFileName(number)), recording(96000, 2, 4.9)));
+            QVERIFY(writeFile(player.filePath(SoundLibrary::recordingFileName(number)), recording(96000, 2, 4.9)));
         const SoundLibrary library(u":/wav/"_s, {player.path()});
         {
             SoundPlayer leaving(library);

@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int Rate = VoiceTake::SampleRate;
-constexpr int ToneFrames = Rate;      // a second of tone
-constexpr int SilenceFrames = Rate / 2; // half a second of silence either side
+// A second of tone, half a second of silence either side.
+constexpr int ToneFrames = Rate, SilenceFrames = Rate / 2;
 constexpr std::int16_t ToneLevel = 8000;
 // What a take of the tone is kept as: the tone and a margin either side.
 constexpr int KeptFrames = ToneFrames + 2 * VoiceTake::MarginFrames;
@@ -44,7 +44,6 @@ private slots:
     // hides a change.
     void recordOnThePage()
     {
-        QVERIFY(qEnvironmentVariable("SDL_AUDIODRIVER") == "disk"_L1);
         QTemporaryDir devices, voice;
         QFile microphone(devices.filePath(u"microphone.raw"_s));
         const QByteArray raw = VoiceTake::waveFile(microphoneInput()).mid(44); // the samples without a header
