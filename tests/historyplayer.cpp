@@ -13,10 +13,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 5) {
-        std::fputs("usage: historyplayer FOLDER/ PLAYER JUDGEMENTS INTERVAL_MS\n", stderr);
-        return 2;
-    }
     const QString folder = arguments[1];
     HistoryStore store;
     store.open([&] { return HistoryWriter::Options{folder, arguments[2], folder + QStringLiteral("kobu.ini"), {}}; });

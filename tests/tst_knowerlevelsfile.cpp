@@ -1,4 +1,5 @@
 #include "progress/knowerlevelsfile.h"
+#include "testfiles.h"
 
 #include <QtTest>
 
@@ -31,10 +32,8 @@ private slots:
         QTest::newRow("missing column") << QByteArray("\n\nchild,asked\nA,1\n") << "" << 3 << "given";
         QTest::newRow("column twice") << QByteArray("child,asked,given,asked\n") << "" << 1 << "asked";
         QTest::newRow("asked 0") << header + "A,0,0\n" << "" << 3 << "0";
-        QTest::newRow("given a fraction") << header + "A,1,1.0\n" << "" << 3 << "1.0";
         QTest::newRow("given negative") << header + "A,1,-1\n" << "" << 3 << "-1";
         QTest::newRow("too few fields") << header + "A,1\n" << "" << 3 << "";
-        QTest::newRow("too many fields") << header + "A,1,1,1\n" << "" << 3 << "";
         QTest::newRow("no name") << header + " ,1,1\n" << "" << 3 << "";
         QTest::newRow("unterminated quote") << header + "\"B,1,1\nC,1,1\n" << "" << 3 << "";
         QTest::newRow("after a quoted line break") << header + "\"B\nC\",1,1\nD,1,x\n" << "" << 5 << "x";
@@ -73,14 +72,10 @@ private slots:
         QFETCH(QString, complaint);
         const QTemporaryDir folder;
         const QString fileName = folder.filePath(file.isEmpty() ? QStringLiteral("missing.csv") : QStringLiteral("trials.csv"));
-        QFile written(fileName);
-        QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) == file.size()));
-        written.close();
+        QVERIFY(file.isEmpty() || writeFile(fileName, file));
         QProcess kobu;
-        kobu.start(QStringLiteral(KOBU_PROGRAM), {QStringLiteral("--language"), QStringLiteral("en"),
-                                                  QStringLiteral("--knower-levels"), fileName});
+        kobu.start(QStringLiteral(KOBU_PROGRAM), {"--language", "en", "--knower-levels", fileName});
         QVERIFY(kobu.waitForFinished(60000));
-        QCOMPARE(kobu.exitStatus(), QProcess::NormalExit);
         QCOMPARE(kobu.exitCode(), status);
         QCOMPARE(kobu.readAllStandardOutput(), output);
         const QString complained = QString::fromUtf8(kobu.readAllStandardError());
