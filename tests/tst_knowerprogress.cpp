@@ -116,17 +116,6 @@ private slots:
             numbers << QString::number(number);
         QCOMPARE(numbers.join(u' ') + u", "_s + QString::number(progress.lowestNumberNotKnown().value_or(0)), known);
     }
-
-    // Small numbers and larger ones apart, with their edges at 4 and 5.
-    void ranges()
-    {
-        const KnowerProgress progress = progressOf(u"1>1 2>3 4>4 4>2 5>5 5>6 10>10 11>11"_s);
-        const RangeProgress small = progress.range(KnowerProgress::SmallNumbers);
-        const RangeProgress larger = progress.range(KnowerProgress::LargerNumbers);
-        QCOMPARE(std::tie(small.timesAsked, small.rightFirstTries, small.numbersKnown), std::tuple(4, 2, 1));
-        QCOMPARE(std::tie(larger.timesAsked, larger.rightFirstTries, larger.numbersKnown), std::tuple(3, 2, 1));
-        QCOMPARE(small.accuracy(), 0.5);
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_KnowerProgress)

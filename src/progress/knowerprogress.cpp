@@ -100,18 +100,6 @@ NumberProgress KnowerProgress::number(int number) const
     return unasked;
 }
 
-RangeProgress KnowerProgress::range(NumberRange range) const
-{
-    RangeProgress total;
-    for (int n = range.first; n <= range.last; ++n) {
-        const NumberProgress progress = number(n);
-        total.timesAsked += progress.timesAsked;
-        total.rightFirstTries += progress.rightFirstTries;
-        total.numbersKnown += progress.status == NumberStatus::Known ? 1 : 0;
-    }
-    return total;
-}
-
 std::set<int> KnowerProgress::knownNumbers() const
 {
     std::set<int> known;

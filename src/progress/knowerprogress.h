@@ -49,23 +49,6 @@ struct NumberProgress
     double accuracy() const { return timesAsked == 0 ? 0.0 : double(rightFirstTries) / timesAsked; }
 };
 
-// First tries over a range of numbers, such as the small ones children can
-// match without counting, or the larger ones they have to count.
-struct RangeProgress
-{
-    int timesAsked = 0;
-    int rightFirstTries = 0;
-    int numbersKnown = 0;
-
-    double accuracy() const { return timesAsked == 0 ? 0.0 : double(rightFirstTries) / timesAsked; }
-};
-
-struct NumberRange
-{
-    int first = 1;
-    int last = 1;
-};
-
 // A child's knower level from their give-N trials, by Wynn's criterion:
 // N is known when at least 2/3 of the requests for N got exactly N, and the
 // right answers make at least 2/3 of all the times N was given, whatever was
@@ -81,8 +64,6 @@ class KnowerProgress
 public:
     static constexpr int LargestNumber = 10; // the game asks 1..10
     static constexpr int CardinalPrincipleLevel = 6;
-    static constexpr NumberRange SmallNumbers{1, 4};
-    static constexpr NumberRange LargerNumbers{5, 10};
 
     // trials in the order they were played.
     KnowerProgress(const std::vector<GiveNTrial> &trials, KnowerScoring scoring);
@@ -96,7 +77,6 @@ public:
 
     // Any number from 1 up; one never asked is NotEnoughPlay with no tries.
     NumberProgress number(int number) const;
-    RangeProgress range(NumberRange range) const;
 
     std::set<int> knownNumbers() const;
     // The lowest of 1..LargestNumber not known, or nothing when all are.
